@@ -1,0 +1,127 @@
+// Our engine (80-bit) against muparser (double), side by side in one run.
+// Benchmark names: <engine>/<what>/<formula>, engine being "zol" or "muparser".
+#include "engine/fktbaum.h"
+
+#include <benchmark/benchmark.h>
+#include <muParser.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Formel {
+    std::string name;    // shown in the benchmark name (muparser's spelling)
+    std::string zol;     // our language: decimal comma, upper case allowed
+    std::string hilfe;   // a helper definition for our engine, if the formula needs one
+    std::string muparser;
+};
+
+// Horner form of a 30-term polynomial with coefficients 30, 29, ..., 1. Our programs hold at
+// most 100 symbols, so the inner 15 terms are a function of their own.
+std::string horner(int von, int bis, const std::string& innen) {
+    std::string s = innen;
+    for (int k = bis; k >= von; --k) s = std::to_string(k) + "+x*(" + s + ")";
+    return s;
+}
+
+std::vector<Formel> formeln() {
+    const std::string poly_mu = horner(2, 30, "1");
+    return {
+        {"x^3-2*x^2-2", "X^3-2*X^2-2", "", "x^3-2*x^2-2"},
+        {"(x-2)/(x-4)^3", "(X-2)/(X-4)^3", "", "(x-2)/(x-4)^3"},
+        {"(sin(x))^2+(cos(x))^2", "(SIN(X))^2+(COS(X))^2", "", "(sin(x))^2+(cos(x))^2"},
+        {"exp(-x*x/2)/sqrt(2*3,14159)", "EXP(-X*X/2)/SQRT(2*3,14159)", "",
+         "exp(-x*x/2)/sqrt(2*3.14159)"},
+        {"horner30", horner(16, 30, "H(X)"), "H(X)=" + horner(2, 15, "1"), poly_mu},
+    };
+}
+
+void zol_auswerten(benchmark::State& state, const Formel& f) {
+    zol::Tfktbaum baum;
+    if (!f.hilfe.empty() && !baum.definiere(f.hilfe)) state.SkipWithError("Hilfsdefinition");
+    if (!baum.definiere("F(X)=" + f.zol)) state.SkipWithError("Definition abgewiesen");
+    const zol::tfunktion& fn = *baum.zelle(baum.sucheeintrag("F"))->funktion;
+    long double x = 0.37L, summe = 0;
+    for (auto _ : state) {
+        long double w;
+        fn.funktionsberechnung(x, w);
+        summe += w;
+        x += 1e-6L;
+        benchmark::DoNotOptimize(summe);
+    }
+}
+
+void muparser_auswerten(benchmark::State& state, const Formel& f) {
+    mu::Parser p;
+    double x = 0.37;
+    p.DefineVar("x", &x);
+    p.SetExpr(f.muparser);
+    double summe = 0;
+    for (auto _ : state) {
+        summe += p.Eval();
+        x += 1e-6;
+        benchmark::DoNotOptimize(summe);
+    }
+}
+
+void zol_definieren(benchmark::State& state, const Formel& f) {
+    zol::Tfktbaum baum;
+    if (!f.hilfe.empty()) baum.definiere(f.hilfe);
+    const std::string text = "F(X)=" + f.zol;
+    for (auto _ : state) benchmark::DoNotOptimize(baum.definiere(text));
+}
+
+void muparser_definieren(benchmark::State& state, const Formel& f) {
+    mu::Parser p;
+    double x = 0.37;
+    p.DefineVar("x", &x);
+    for (auto _ : state) {
+        p.SetExpr(f.muparser);
+        benchmark::DoNotOptimize(p.Eval()); // muparser compiles on the first evaluation
+    }
+}
+
+// A spreadsheet-sized table: define one more entry that uses the 100 000th and evaluate it.
+void zol_grosse_tabelle(benchmark::State& state) {
+    zol::Tfktbaum baum;
+    for (int i = 1; i <= 100000; ++i)
+        baum.definiere("K" + std::to_string(i) + "=" + std::to_string(i));
+    long double w = 0;
+    for (auto _ : state) {
+        baum.definiere("NEU=K100000*2");
+        baum.fktberechnen("NEU", 0, w);
+        benchmark::DoNotOptimize(w);
+        baum.loesche_fkt("NEU");
+    }
+}
+
+void muparser_grosse_tabelle(benchmark::State& state) {
+    mu::Parser p;
+    for (int i = 1; i <= 100000; ++i) p.DefineConst("K" + std::to_string(i), i);
+    for (auto _ : state) {
+        p.SetExpr("K100000*2");
+        benchmark::DoNotOptimize(p.Eval());
+    }
+}
+
+const bool registriert = [] {
+    static const std::vector<Formel> alle = formeln();
+    for (const Formel& f : alle) {
+        benchmark::RegisterBenchmark(("zol/auswerten/" + f.name).c_str(), zol_auswerten, f);
+        benchmark::RegisterBenchmark(("muparser/auswerten/" + f.name).c_str(), muparser_auswerten,
+                                     f);
+    }
+    for (const Formel& f : alle) {
+        benchmark::RegisterBenchmark(("zol/definieren/" + f.name).c_str(), zol_definieren, f);
+        benchmark::RegisterBenchmark(("muparser/definieren/" + f.name).c_str(),
+                                     muparser_definieren, f);
+    }
+    benchmark::RegisterBenchmark("zol/tabelle100000/NEU=K100000*2", zol_grosse_tabelle);
+    benchmark::RegisterBenchmark("muparser/tabelle100000/K100000*2", muparser_grosse_tabelle);
+    return true;
+}();
+
+} // namespace
+
+BENCHMARK_MAIN();
