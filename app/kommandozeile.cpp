@@ -72,7 +72,8 @@ int programm_ausfuehren(const std::string& quelle, const std::string& bild, std:
     auto vorher = setze_meldungsempfaenger([&err](const std::string& m) { err << m << "\n"; });
     const Programmergebnis p = programmlauf(baum, zeilen, bild);
     setze_meldungsempfaenger(std::move(vorher));
-    for (const std::string& z : p.ausgabe) aus << z << "\n";
+    for (const std::string& z : p.ausgabe)
+        aus << z << "\n";
     aus.flush();
     return p.fehler ? exit_fehlerzeilen : exit_ok;
 }
@@ -94,7 +95,8 @@ int direktmodus(const std::string& bild, std::istream& ein, std::ostream& aus) {
             break;
         case Direktergebnis::Art::formeln_anhaengen:
         case Direktergebnis::Art::ergebnis:
-            for (const std::string& z : e.zeilen) aus << z << "\n";
+            for (const std::string& z : e.zeilen)
+                aus << z << "\n";
             break;
         default:
             aus << e.meldung << "\n";

@@ -11,29 +11,31 @@
 namespace {
 
 struct Formel {
-    std::string name;    // shown in the benchmark name (muparser's spelling)
-    std::string zol;     // our language: decimal comma, upper case allowed
-    std::string hilfe;   // a helper definition for our engine, if the formula needs one
+    std::string name;  // shown in the benchmark name (muparser's spelling)
+    std::string zol;   // our language: decimal comma, upper case allowed
+    std::string hilfe; // a helper definition for our engine, if the formula needs one
     std::string muparser;
 };
 
-// Horner form of a 30-term polynomial with coefficients 30, 29, ..., 1. Our programs hold at
-// most 100 symbols, so the inner 15 terms are a function of their own.
-std::string horner(int von, int bis, const std::string& innen) {
-    std::string s = innen;
-    for (int k = bis; k >= von; --k) s = std::to_string(k) + "+x*(" + s + ")";
+// Horner's scheme for the 30-term polynomial x^29 + 2x^28 + ... + 30: p =
+// (...((1*x+2)*x+3)...)*x+30. Our programs hold at most 100 symbols, so the first 15 steps are a
+// function of their own.
+std::string horner(const std::string& anfang, int von, int bis) {
+    std::string s = anfang;
+    for (int k = von; k <= bis; ++k)
+        s = "(" + s + ")*x+" + std::to_string(k);
     return s;
 }
 
 std::vector<Formel> formeln() {
-    const std::string poly_mu = horner(2, 30, "1");
+    const std::string poly_mu = horner("1", 2, 30);
     return {
         {"x^3-2*x^2-2", "X^3-2*X^2-2", "", "x^3-2*x^2-2"},
         {"(x-2)/(x-4)^3", "(X-2)/(X-4)^3", "", "(x-2)/(x-4)^3"},
         {"(sin(x))^2+(cos(x))^2", "(SIN(X))^2+(COS(X))^2", "", "(sin(x))^2+(cos(x))^2"},
         {"exp(-x*x/2)/sqrt(2*3,14159)", "EXP(-X*X/2)/SQRT(2*3,14159)", "",
          "exp(-x*x/2)/sqrt(2*3.14159)"},
-        {"horner30", horner(16, 30, "H(X)"), "H(X)=" + horner(2, 15, "1"), poly_mu},
+        {"horner30", horner("H(X)", 16, 30), "H(X)=" + horner("1", 2, 15), poly_mu},
     };
 }
 
@@ -69,7 +71,8 @@ void zol_definieren(benchmark::State& state, const Formel& f) {
     zol::Tfktbaum baum;
     if (!f.hilfe.empty()) baum.definiere(f.hilfe);
     const std::string text = "F(X)=" + f.zol;
-    for (auto _ : state) benchmark::DoNotOptimize(baum.definiere(text));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(baum.definiere(text));
 }
 
 void muparser_definieren(benchmark::State& state, const Formel& f) {
@@ -98,7 +101,8 @@ void zol_grosse_tabelle(benchmark::State& state) {
 
 void muparser_grosse_tabelle(benchmark::State& state) {
     mu::Parser p;
-    for (int i = 1; i <= 100000; ++i) p.DefineConst("K" + std::to_string(i), i);
+    for (int i = 1; i <= 100000; ++i)
+        p.DefineConst("K" + std::to_string(i), i);
     for (auto _ : state) {
         p.SetExpr("K100000*2");
         benchmark::DoNotOptimize(p.Eval());
@@ -114,8 +118,8 @@ const bool registriert = [] {
     }
     for (const Formel& f : alle) {
         benchmark::RegisterBenchmark(("zol/definieren/" + f.name).c_str(), zol_definieren, f);
-        benchmark::RegisterBenchmark(("muparser/definieren/" + f.name).c_str(),
-                                     muparser_definieren, f);
+        benchmark::RegisterBenchmark(("muparser/definieren/" + f.name).c_str(), muparser_definieren,
+                                     f);
     }
     benchmark::RegisterBenchmark("zol/tabelle100000/NEU=K100000*2", zol_grosse_tabelle);
     benchmark::RegisterBenchmark("muparser/tabelle100000/K100000*2", muparser_grosse_tabelle);

@@ -1,4 +1,4 @@
-// Running a checked postfix program in extended precision.
+// Running a checked program in extended precision.
 //
 // Failures are found by checking operands and results (domain tests, non-finite results), never
 // through the floating-point exception flags, which the optimiser does not keep in order.
@@ -14,7 +14,48 @@ namespace {
 
 constexpr long double pi_halbe = pi_ld / 2;
 
-inline bool endlich(long double v) { return std::isfinite(v); }
+// Folded forms of the run-time program, beside the operator codes (which stay below 32).
+enum Form : std::uint8_t {
+    f_zahl = 32,
+    f_x,
+    f_konstante,
+    f_funktion,
+    f_plus_k,
+    f_minus_k,
+    f_mal_k,
+    f_durch_k,
+    f_hoch_k,
+    f_hoch_n, // whole exponent up to 64 by repeated multiplication
+    f_plus_x,
+    f_minus_x,
+    f_mal_x,
+    f_durch_x,
+    f_hoch_x,
+};
+
+inline bool endlich(long double v) {
+    return std::isfinite(v);
+}
+
+// a to the whole power n, |n| <= 64, factor by factor starting from a.
+inline bool hoch_n(long double& a, int n) {
+    if (n == 0) {
+        a = 1;
+        return true;
+    }
+    const int m = n < 0 ? -n : n;
+    long double p = a;
+    for (int i = 1; i < m; ++i)
+        p *= a;
+    if (!endlich(p)) return false;
+    if (n < 0) {
+        if (p == 0) return false;
+        p = 1 / p;
+        if (!endlich(p)) return false;
+    }
+    a = p;
+    return true;
+}
 
 bool potenz(long double a, long double b, long double& r) {
     if (b == 0) {
@@ -25,6 +66,11 @@ bool potenz(long double a, long double b, long double& r) {
         if (a <= 0) return false;
         r = std::exp(b * std::log(a));
         return endlich(r);
+    }
+    if (b >= -64 && b <= 64) {
+        if (!hoch_n(a, static_cast<int>(b))) return false;
+        r = a;
+        return true;
     }
     return ganzpotenz(a, b, r);
 }
@@ -57,98 +103,134 @@ bool arcus(long double x, bool sinus, long double& r) {
     return true;
 }
 
-// Applies one operator to the top of the value stack; sp is the number of values on it.
-// The program passed its check, so the operands are always there.
-[[gnu::always_inline]] inline bool anwenden(std::uint16_t code, long double* st, int& sp) {
-    long double& x = st[sp - 1];
-    switch (code) {
+inline bool teile(long double& a, long double b) {
+    if (b == 0) return false;
+    a /= b;
+    return endlich(a);
+}
+
+inline bool hoch(long double& a, long double b) {
+    long double r;
+    if (!potenz(a, b, r)) return false;
+    a = r;
+    return true;
+}
+
+// One step of a run, except constants and function calls. sp counts the values on the stack;
+// the program passed its check, so the operands are always there.
+[[gnu::always_inline]] inline bool schritt(const auto& b, long double* st, int& sp, long double x) {
+    switch (b.op) {
+    case f_zahl:
+        st[sp++] = b.k;
+        return true;
+    case f_x:
+        st[sp++] = x;
+        return true;
+    case f_plus_k:
+        return endlich(st[sp - 1] += b.k);
+    case f_minus_k:
+        return endlich(st[sp - 1] -= b.k);
+    case f_mal_k:
+        return endlich(st[sp - 1] *= b.k);
+    case f_durch_k:
+        return teile(st[sp - 1], b.k);
+    case f_hoch_k:
+        return hoch(st[sp - 1], b.k);
+    case f_hoch_n:
+        return hoch_n(st[sp - 1], b.n);
+    case f_plus_x:
+        return endlich(st[sp - 1] += x);
+    case f_minus_x:
+        return endlich(st[sp - 1] -= x);
+    case f_mal_x:
+        return endlich(st[sp - 1] *= x);
+    case f_durch_x:
+        return teile(st[sp - 1], x);
+    case f_hoch_x:
+        return hoch(st[sp - 1], x);
     case op_plus:
         --sp;
-        st[sp - 1] += x;
-        return endlich(st[sp - 1]);
+        return endlich(st[sp - 1] += st[sp]);
     case op_minus:
         --sp;
-        st[sp - 1] -= x;
-        return endlich(st[sp - 1]);
+        return endlich(st[sp - 1] -= st[sp]);
     case op_mal:
         --sp;
-        st[sp - 1] *= x;
-        return endlich(st[sp - 1]);
+        return endlich(st[sp - 1] *= st[sp]);
     case op_durch:
         --sp;
-        if (x == 0) return false;
-        st[sp - 1] /= x;
-        return endlich(st[sp - 1]);
-    case op_hoch: {
+        return teile(st[sp - 1], st[sp]);
+    case op_hoch:
         --sp;
-        long double r;
-        if (!potenz(st[sp - 1], x, r)) return false;
-        st[sp - 1] = r;
-        return true;
+        return hoch(st[sp - 1], st[sp]);
+    default:
+        break;
     }
+    long double& v = st[sp - 1];
+    switch (b.op) {
     case op_negativ:
-        x = -x;
+        v = -v;
         return true;
     case op_ln:
-        if (x <= 0) return false;
-        x = std::log(x);
+        if (v <= 0) return false;
+        v = std::log(v);
         return true;
     case op_lg:
-        if (x <= 0) return false;
-        x = std::log(x) / std::log(10.0L);
+        if (v <= 0) return false;
+        v = std::log(v) / std::log(10.0L);
         return true;
     case op_sqr:
-        x = x * x;
-        return endlich(x);
+        v = v * v;
+        return endlich(v);
     case op_sqrt:
-        if (x < 0) return false;
-        x = std::sqrt(x);
+        if (v < 0) return false;
+        v = std::sqrt(v);
         return true;
     case op_exp:
-        x = std::exp(x);
-        return endlich(x);
+        v = std::exp(v);
+        return endlich(v);
     case op_abs:
-        x = std::fabs(x);
+        v = std::fabs(v);
         return true;
     case op_sgn:
-        x = static_cast<long double>(vorzeichen(x));
+        v = static_cast<long double>(vorzeichen(v));
         return true;
     case op_sin:
-        x = std::sin(x);
+        v = std::sin(v);
         return true;
     case op_cos:
-        x = std::cos(x);
+        v = std::cos(v);
         return true;
     case op_tan: {
-        const long double c = std::cos(x);
+        const long double c = std::cos(v);
         if (c == 0) return false;
-        x = std::sin(x) / c;
-        return endlich(x);
+        v = std::sin(v) / c;
+        return endlich(v);
     }
     case op_cot: {
-        const long double s = std::sin(x);
+        const long double s = std::sin(v);
         if (s == 0) return false;
-        x = std::cos(x) / s;
-        return endlich(x);
+        v = std::cos(v) / s;
+        return endlich(v);
     }
     case op_arctan:
-        x = std::atan(x);
+        v = std::atan(v);
         return true;
     case op_arccot:
-        x = pi_halbe - std::atan(x);
+        v = pi_halbe - std::atan(v);
         return true;
     case op_arcsin:
-        return arcus(x, true, x);
+        return arcus(v, true, v);
     case op_arccos:
-        return arcus(x, false, x);
+        return arcus(v, false, v);
     case op_rad:
-        x = gradinrad(x);
-        return endlich(x);
+        v = gradinrad(v);
+        return endlich(v);
     case op_grad:
-        x = radingrad(x);
-        return endlich(x);
+        v = radingrad(v);
+        return endlich(v);
     case op_fak:
-        return fakultaet(x, x);
+        return fakultaet(v, v);
     default:
         return false;
     }
@@ -166,23 +248,70 @@ struct Rahmen {
 
 } // namespace
 
+void tfunktion::uebersetzen() {
+    befehle_.clear();
+    befehle_.reserve(programm_.size());
+    for (std::size_t i = 0; i < programm_.size(); ++i) {
+        const Tfktsymbol& s = programm_[i];
+        Befehl b;
+        b.zelle = s.zelle;
+        if (s.art == Tfktsymbol::operator_art) {
+            b.op = s.code == op_funktion ? std::uint8_t{f_funktion}
+                                         : static_cast<std::uint8_t>(s.code);
+            befehle_.push_back(b);
+            continue;
+        }
+        const bool ist_zahl = s.art == Tfktsymbol::zahl_art;
+        const bool ist_x = s.art == Tfktsymbol::operand_art && s.marke == 'x';
+        const Tfktsymbol* naechstes = i + 1 < programm_.size() ? &programm_[i + 1] : nullptr;
+        const bool zweistellig = naechstes && naechstes->art == Tfktsymbol::operator_art &&
+                                 operandenzahl(naechstes->code) == 2;
+        if ((ist_zahl || ist_x) && zweistellig) {
+            // The operand goes straight into the operator as its right-hand side.
+            b.k = s.zahl;
+            switch (naechstes->code) {
+            case op_plus:
+                b.op = ist_zahl ? f_plus_k : f_plus_x;
+                break;
+            case op_minus:
+                b.op = ist_zahl ? f_minus_k : f_minus_x;
+                break;
+            case op_mal:
+                b.op = ist_zahl ? f_mal_k : f_mal_x;
+                break;
+            case op_durch:
+                b.op = ist_zahl ? f_durch_k : f_durch_x;
+                break;
+            default:
+                b.op = ist_zahl ? f_hoch_k : f_hoch_x;
+                if (ist_zahl && s.zahl == std::trunc(s.zahl) && s.zahl >= -64 && s.zahl <= 64) {
+                    b.op = f_hoch_n;
+                    b.n = static_cast<std::int16_t>(s.zahl);
+                }
+                break;
+            }
+            befehle_.push_back(b);
+            ++i;
+            continue;
+        }
+        b.k = s.zahl;
+        b.op = ist_zahl ? std::uint8_t{f_zahl}
+                        : (ist_x ? std::uint8_t{f_x} : std::uint8_t{f_konstante});
+        befehle_.push_back(b);
+    }
+    befehle_.shrink_to_fit();
+}
+
 bool tfunktion::funktionsberechnung(long double x, long double& wert) const {
     wert = 0;
-    if (programm_.empty()) return false;
+    if (befehle_.empty()) return false;
     if (!verweise_.empty()) return berechnung_mit_verweisen(x, wert);
 
     // The common case, a formula of x alone, runs on a local stack.
     long double st[max_stapel];
     int sp = 0;
-    for (const Tfktsymbol& s : programm_) {
-        if (s.art == Tfktsymbol::zahl_art) {
-            st[sp++] = s.zahl;
-        } else if (s.art == Tfktsymbol::operand_art) {
-            st[sp++] = x;
-        } else if (!anwenden(s.code, st, sp)) {
-            return false;
-        }
-    }
+    for (const Befehl& b : befehle_)
+        if (!schritt(b, st, sp, x)) return false;
     wert = st[0];
     return true;
 }
@@ -200,7 +329,7 @@ bool tfunktion::berechnung_mit_verweisen(long double x, long double& wert) const
         werte.resize(werte.size() + static_cast<std::size_t>(f->max_tiefe_));
     };
     auto aufrufen = [&](const Tfktzelle* z, long double arg) {
-        if (z == nullptr || !z->eingetragen() || !z->funktion || z->funktion->programm_.empty() ||
+        if (z == nullptr || !z->eingetragen() || !z->funktion || z->funktion->befehle_.empty() ||
             rahmen.size() - rahmen_anfang >= Tfktbaum::max_verschachtelung)
             return false;
         betreten(z->funktion.get(), arg);
@@ -216,8 +345,8 @@ bool tfunktion::berechnung_mit_verweisen(long double x, long double& wert) const
     for (;;) {
         Rahmen& r = rahmen.back();
         long double* st = werte.data() + r.basis;
-        const auto& prog = r.funktion->programm_;
-        if (r.position == static_cast<int>(prog.size())) {
+        const auto& befehle = r.funktion->befehle_;
+        if (r.position == static_cast<int>(befehle.size())) {
             const long double ergebnis = st[0];
             werte.resize(r.basis);
             rahmen.pop_back();
@@ -229,18 +358,13 @@ bool tfunktion::berechnung_mit_verweisen(long double x, long double& wert) const
             werte[aufrufer.basis + static_cast<std::size_t>(aufrufer.sp++)] = ergebnis;
             continue;
         }
-        const Tfktsymbol& s = prog[static_cast<std::size_t>(r.position++)];
-        if (s.art == Tfktsymbol::zahl_art) {
-            st[r.sp++] = s.zahl;
-        } else if (s.art == Tfktsymbol::operand_art) {
-            if (s.marke == 'x')
-                st[r.sp++] = r.x;
-            else if (!aufrufen(s.zelle, 0))
-                return abbruch();
-        } else if (s.code == op_funktion) {
+        const Befehl& b = befehle[static_cast<std::size_t>(r.position++)];
+        if (b.op == f_konstante) {
+            if (!aufrufen(b.zelle, 0)) return abbruch();
+        } else if (b.op == f_funktion) {
             const long double arg = st[--r.sp];
-            if (!aufrufen(s.zelle, arg)) return abbruch();
-        } else if (!anwenden(s.code, st, r.sp)) {
+            if (!aufrufen(b.zelle, arg)) return abbruch();
+        } else if (!schritt(b, st, r.sp, r.x)) {
             return abbruch();
         }
     }

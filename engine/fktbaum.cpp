@@ -24,8 +24,7 @@ bool Tfktbaum::aufspalten(std::string_view text, std::string& name, std::string&
     const std::size_t zu = t.find(')');
     if (auf < gleich && zu < gleich && zu > auf + 1) variable = t.substr(auf + 1, zu - auf - 1);
     name = auf < gleich ? t.substr(0, auf) : t.substr(0, gleich);
-    if (gleich + 1 < t.size() && ist_buchstabe(t[0]))
-        rechts = t.substr(gleich + 1);
+    if (gleich + 1 < t.size() && ist_buchstabe(t[0])) rechts = t.substr(gleich + 1);
     return true;
 }
 
@@ -96,8 +95,8 @@ bool Tfktbaum::fktanalyse(std::string_view text) {
     if (!programm->analyse(rechts, variable, name)) return false;
     // A brand-new name cannot be used by anyone yet; a known cell (in the table, or removed but
     // still used) can.
-    Tfktzelle* bekannt = zelle ? zelle : (entfernt != entfernt_.end() ? entfernt->second.get()
-                                                                      : nullptr);
+    Tfktzelle* bekannt =
+        zelle ? zelle : (entfernt != entfernt_.end() ? entfernt->second.get() : nullptr);
     if (bekannt && erzeugt_zyklus(bekannt, *programm)) {
         melde(meldungen::rekursiv);
         return false;
@@ -125,7 +124,9 @@ bool Tfktbaum::fktanalyse(std::string_view text) {
     return true;
 }
 
-bool Tfktbaum::definiere(std::string_view definition) { return fktanalyse(definition); }
+bool Tfktbaum::definiere(std::string_view definition) {
+    return fktanalyse(definition);
+}
 
 bool Tfktbaum::loesche_fkt(std::string_view name) {
     const int index = sucheeintrag(name);
@@ -155,9 +156,8 @@ bool Tfktbaum::suchezeiger(std::string_view liste, std::size_t& pos, Tfktzelle*&
     zelle = nullptr;
     if (pos == std::string_view::npos || pos > liste.size()) return false;
     const std::size_t semikolon = liste.find(';', pos);
-    const std::string_view item =
-        liste.substr(pos, semikolon == std::string_view::npos ? std::string_view::npos
-                                                              : semikolon - pos);
+    const std::string_view item = liste.substr(
+        pos, semikolon == std::string_view::npos ? std::string_view::npos : semikolon - pos);
     std::string name, rechts, variable;
     if (!aufspalten2(item, name, rechts, variable)) return false;
     if (!rechts.empty() && !fktanalyse(item)) return false;

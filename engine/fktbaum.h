@@ -57,11 +57,11 @@ int operandenzahl(std::uint16_t code);
 // One element of a postfix program.
 struct Tfktsymbol {
     enum Art : std::uint8_t { zahl_art = 1, operator_art = 2, operand_art = 3 };
-    long double zahl = 0;        // art 1: the literal's value
-    Tfktzelle* zelle = nullptr;  // art 2 code 27: called function; art 3 marke '0': the constant
-    std::uint16_t code = 0;      // art 2: operator code
+    long double zahl = 0;       // art 1: the literal's value
+    Tfktzelle* zelle = nullptr; // art 2 code 27: called function; art 3 marke '0': the constant
+    std::uint16_t code = 0;     // art 2: operator code
     std::uint8_t art = 0;
-    char marke = 0;              // art 3: 'x' for the variable, '0' for a constant
+    char marke = 0; // art 3: 'x' for the variable, '0' for a constant
 };
 
 // One compiled formula: a checked postfix program.
@@ -94,10 +94,22 @@ private:
     bool pruefe(std::string_view name);
     bool anhaengen(const Tfktsymbol& s);
     bool berechnung_mit_verweisen(long double x, long double& wert) const;
+    void uebersetzen();
+
+    // The program as it is run: a number or x that is directly consumed by a two-operand
+    // operator is folded into that operator, and small whole powers multiply directly. The
+    // arithmetic is the same, step by step; only stack traffic is saved.
+    struct Befehl {
+        long double k = 0;          // the folded number, or the number to push
+        Tfktzelle* zelle = nullptr; // constant or called function
+        std::uint8_t op = 0;        // an operator code, or one of the folded forms
+        std::int16_t n = 0;         // whole exponent of a folded power
+    };
 
     Tfktbaum* besitzer_;
     std::string variable_;
     std::vector<Tfktsymbol> programm_;
+    std::vector<Befehl> befehle_;
     std::vector<Tfktzelle*> verweise_;
     int max_tiefe_ = 0; // deepest value stack the program needs
     bool ok_ = false;

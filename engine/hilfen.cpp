@@ -12,11 +12,14 @@ std::string leerzeichenweg(std::string_view text) {
     return r;
 }
 
-char gross(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char gross(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 std::string gross(std::string_view text) {
     std::string r(text);
-    for (char& c : r) c = gross(c);
+    for (char& c : r)
+        c = gross(c);
     return r;
 }
 
@@ -25,9 +28,13 @@ bool ist_buchstabe(char c) {
     return c >= 'A' && c <= 'Z';
 }
 
-bool ist_ziffer(char c) { return c >= '0' && c <= '9'; }
+bool ist_ziffer(char c) {
+    return c >= '0' && c <= '9';
+}
 
-int vorzeichen(long double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
+int vorzeichen(long double x) {
+    return x > 0 ? 1 : (x < 0 ? -1 : 0);
+}
 
 bool ganzpotenz(long double a, long double n, long double& ergebnis) {
     ergebnis = 0;
@@ -37,7 +44,8 @@ bool ganzpotenz(long double a, long double n, long double& ergebnis) {
     if (rest <= 64) {
         // Small exponents multiply factor by factor, exactly as a pupil would.
         p = a;
-        for (long double i = 1; i < rest; i += 1) p *= a;
+        for (long double i = 1; i < rest; i += 1)
+            p *= a;
         if (rest == 0) p = 1;
     } else {
         // Binary powering: at most a few thousand steps even for exponents like 1E4000.
@@ -65,10 +73,16 @@ bool ganzpotenz(long double a, long double n, long double& ergebnis) {
     return true;
 }
 
-long double gradinrad(long double grad) { return grad * 0.017453292519943295L; }
-long double radingrad(long double rad) { return rad * 57.29577951308232L; }
+long double gradinrad(long double grad) {
+    return grad * 0.017453292519943295L;
+}
+long double radingrad(long double rad) {
+    return rad * 57.29577951308232L;
+}
 
-long double lg10(long double x) { return x > 0 ? std::log(x) / std::log(10.0L) : 0.0L; }
+long double lg10(long double x) {
+    return x > 0 ? std::log(x) / std::log(10.0L) : 0.0L;
+}
 
 std::string spaltenname(int spalte) {
     if (spalte < 1 || spalte > 26 + 26 * 26 + 26 * 26 * 26) return {};

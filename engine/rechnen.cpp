@@ -11,14 +11,17 @@ bool gleich_ohne_gross(std::string_view a, std::string_view b) {
     return a.size() == b.size() && gross(a) == gross(b);
 }
 
-bool ist_kommentar_oder_leer(const std::string& t) { return t.empty() || t[0] == ';'; }
+bool ist_kommentar_oder_leer(const std::string& t) {
+    return t.empty() || t[0] == ';';
+}
 
 } // namespace
 
 std::vector<std::string> formeltexte(const Tfktbaum& baum) {
     std::vector<std::string> r;
     r.reserve(static_cast<std::size_t>(baum.anzahl()));
-    for (int i = 0; i < baum.anzahl(); ++i) r.push_back(baum.eintrag(i));
+    for (int i = 0; i < baum.anzahl(); ++i)
+        r.push_back(baum.eintrag(i));
     return r;
 }
 

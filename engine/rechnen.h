@@ -18,13 +18,13 @@ inline constexpr const char* fehler = "Fehler:";
 
 struct Direktergebnis {
     enum class Art {
-        nichts,           // empty line or comment
-        text_loeschen,    // "cls": clear the whole text
+        nichts,            // empty line or comment
+        text_loeschen,     // "cls": clear the whole text
         formeln_anhaengen, // "zeige_fkt": append zeilen at the end of the text
-        alle_geloescht,   // "lösche_alle": formulas removed, show meldung
-        ergebnis,         // insert zeilen[0] below the current line
-        aufgenommen,      // definition stored, show meldung
-        ungueltig,        // show meldung
+        alle_geloescht,    // "lösche_alle": formulas removed, show meldung
+        ergebnis,          // insert zeilen[0] below the current line
+        aufgenommen,       // definition stored, show meldung
+        ungueltig,         // show meldung
     };
     Art art = Art::nichts;
     std::string meldung;

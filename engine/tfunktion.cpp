@@ -18,12 +18,24 @@ struct Schluesselwort {
 
 // Tried in this order; the first that the text begins with wins.
 constexpr std::array<Schluesselwort, 18> schluesselwoerter{{
-    {"LG(", op_lg},         {"LN(", op_ln},         {"SQR(", op_sqr},
-    {"COS(", op_cos},       {"SIN(", op_sin},       {"TAN(", op_tan},
-    {"EXP(", op_exp},       {"ABS(", op_abs},       {"SGN(", op_sgn},
-    {"RAD(", op_rad},       {"GRAD(", op_grad},     {"SQRT(", op_sqrt},
-    {"ARCCOS(", op_arccos}, {"ARCSIN(", op_arcsin}, {"ARCTAN(", op_arctan},
-    {"COT(", op_cot},       {"ARCCOT(", op_arccot}, {"FAK(", op_fak},
+    {"LG(", op_lg},
+    {"LN(", op_ln},
+    {"SQR(", op_sqr},
+    {"COS(", op_cos},
+    {"SIN(", op_sin},
+    {"TAN(", op_tan},
+    {"EXP(", op_exp},
+    {"ABS(", op_abs},
+    {"SGN(", op_sgn},
+    {"RAD(", op_rad},
+    {"GRAD(", op_grad},
+    {"SQRT(", op_sqrt},
+    {"ARCCOS(", op_arccos},
+    {"ARCSIN(", op_arcsin},
+    {"ARCTAN(", op_arctan},
+    {"COT(", op_cot},
+    {"ARCCOT(", op_arccot},
+    {"FAK(", op_fak},
 }};
 
 struct Stapeleintrag {
@@ -86,15 +98,37 @@ bool tfunktion::liesoperator(const std::string& t, std::size_t& pos, std::uint16
                              Tfktzelle*& zelle) const {
     zelle = nullptr;
     switch (t[pos]) {
-    case '+': code = op_plus; ++pos; return true;
-    case '-': code = op_minus; ++pos; return true;
-    case '*': code = op_mal; ++pos; return true;
+    case '+':
+        code = op_plus;
+        ++pos;
+        return true;
+    case '-':
+        code = op_minus;
+        ++pos;
+        return true;
+    case '*':
+        code = op_mal;
+        ++pos;
+        return true;
     case '/':
-    case ':': code = op_durch; ++pos; return true;
-    case '^': code = op_hoch; ++pos; return true;
-    case '(': code = op_klammer_auf; ++pos; return true;
-    case ')': code = op_klammer_zu; ++pos; return true;
-    default: break;
+    case ':':
+        code = op_durch;
+        ++pos;
+        return true;
+    case '^':
+        code = op_hoch;
+        ++pos;
+        return true;
+    case '(':
+        code = op_klammer_auf;
+        ++pos;
+        return true;
+    case ')':
+        code = op_klammer_zu;
+        ++pos;
+        return true;
+    default:
+        break;
     }
     const std::string_view rest = std::string_view(t).substr(pos);
     for (const auto& w : schluesselwoerter) {
@@ -114,11 +148,14 @@ bool tfunktion::liesoperator(const std::string& t, std::size_t& pos, std::uint16
 
 bool tfunktion::lieszahl(const std::string& t, std::size_t& pos, long double& wert) const {
     std::size_t i = pos;
-    while (i < t.size() && (ist_ziffer(t[i]) || t[i] == ',')) ++i;
+    while (i < t.size() && (ist_ziffer(t[i]) || t[i] == ','))
+        ++i;
     if (i < t.size() && t[i] == 'E') {
         ++i;
-        while (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-        while (i < t.size() && ist_ziffer(t[i])) ++i;
+        while (i < t.size() && (t[i] == '+' || t[i] == '-'))
+            ++i;
+        while (i < t.size() && ist_ziffer(t[i]))
+            ++i;
     }
     if (i == pos || !zahlwert(std::string_view(t).substr(pos, i - pos), wert)) return false;
     pos = i;
@@ -229,10 +266,12 @@ bool tfunktion::analyse(std::string rechts, std::string_view variable, std::stri
     if (ok_) ok_ = pruefe(name);
     if (!ok_) {
         programm_.clear();
+        befehle_.clear();
         verweise_.clear();
         return false;
     }
     programm_.shrink_to_fit();
+    uebersetzen();
     return true;
 }
 

@@ -7,7 +7,9 @@ namespace zol {
 
 namespace {
 
-bool ziffer(char c) { return c >= '0' && c <= '9'; }
+bool ziffer(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Checks the syntax of the exchanged text and returns the 1-based position of the first
 // character that does not fit, or 0.
@@ -17,17 +19,20 @@ int syntaxfehler(const std::string& t) {
     if (n == 0) return 1;
     if (t[i] == '+' || t[i] == '-') ++i;
     std::size_t ziffern = 0;
-    while (i < n && ziffer(t[i])) ++i, ++ziffern;
+    while (i < n && ziffer(t[i]))
+        ++i, ++ziffern;
     if (i < n && t[i] == '.') {
         ++i;
-        while (i < n && ziffer(t[i])) ++i, ++ziffern;
+        while (i < n && ziffer(t[i]))
+            ++i, ++ziffern;
     }
     if (ziffern == 0) return static_cast<int>(i < n ? i + 1 : n);
     if (i < n && (t[i] == 'E' || t[i] == 'e')) {
         ++i;
         if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
         const std::size_t anfang = i;
-        while (i < n && ziffer(t[i])) ++i;
+        while (i < n && ziffer(t[i]))
+            ++i;
         if (i == anfang) return static_cast<int>(i < n ? i + 1 : n);
     }
     return i < n ? static_cast<int>(i + 1) : 0;
@@ -82,7 +87,8 @@ bool zahlwert(std::string_view text, long double& wert, int& fehlerposition) {
             ++i;
             bool eneg = false;
             if (t[i] == '+' || t[i] == '-') eneg = t[i++] == '-';
-            while (i < t.size() && exponent < 1000000) exponent = 10 * exponent + (t[i++] - '0');
+            while (i < t.size() && exponent < 1000000)
+                exponent = 10 * exponent + (t[i++] - '0');
             if (eneg) exponent = -exponent;
         }
         if (!gefunden || stelle + exponent < 0) {

@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     std::size_t anfang = 0;
     while (anfang <= text.size()) {
         const std::size_t ende = text.find('\n', anfang);
-        zeilen.push_back(text.substr(anfang, ende == std::string::npos ? std::string::npos
-                                                                        : ende - anfang));
+        zeilen.push_back(
+            text.substr(anfang, ende == std::string::npos ? std::string::npos : ende - anfang));
         if (ende == std::string::npos) break;
         anfang = ende + 1;
     }

@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
     std::mt19937 zufall(20261210);
     for (long i = 0; i < anzahl; ++i) {
         std::string s(zufall() % 64, ' ');
-        for (char& c : s) c = zeichen[zufall() % zeichen.size()];
+        for (char& c : s)
+            c = zeichen[zufall() % zeichen.size()];
         eingabe(s);
     }
     std::printf("%zu Korpusdateien und %ld erzeugte Eingaben ohne Absturz\n", korpus, anzahl);

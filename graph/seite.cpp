@@ -8,6 +8,8 @@ QTransform seitenabbildung(double dpi, int seitenhoehe) {
     return QTransform(f, 0, 0, -f, 0, seitenhoehe * f);
 }
 
-double seiteneinheiten_zu_pixel(double einheiten, double dpi) { return einheiten * dpi / 254.0; }
+double seiteneinheiten_zu_pixel(double einheiten, double dpi) {
+    return einheiten * dpi / 254.0;
+}
 
 } // namespace zol

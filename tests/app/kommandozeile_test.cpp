@@ -37,7 +37,8 @@ TEST(Kommandozeile, DateienInBeidenKodierungen) {
     const auto ansi = ordner / "ansi.txt";
     const auto utf8 = ordner / "utf8.txt";
     // "; Größe" in Windows-1252 and as UTF-8 with a byte-order mark, then a fault line.
-    std::ofstream(ansi, std::ios::binary) << "; Gr\xF6\xDF" "e\r\nAusgabe(2)\r\n\xE4=1\r\n";
+    std::ofstream(ansi, std::ios::binary) << "; Gr\xF6\xDF"
+                                             "e\r\nAusgabe(2)\r\n\xE4=1\r\n";
     std::ofstream(utf8, std::ios::binary) << "\xEF\xBB\xBF\xC3\xA4=1\n";
     const Lauf a = starte({"--run", ansi.string()});
     EXPECT_EQ(a.aus, ";2=2,00\nFehler:\xC3\xA4=1\n");

@@ -120,13 +120,14 @@ TEST(Auswertung, Werte) {
 TEST(Auswertung, GrosseExponentenEndenSofort) {
     Tfktbaum baum;
     // Repeated multiplication would take ages for these; they must still come out right.
-    pruefe_faelle(baum, {
-                            {"1,0000001^1000000000", true, std::exp(1e9L * std::log(1.0000001L)), 1e34L},
-                            {"(-1)^1000000001", true, -1},
-                            {"0,5^1E4000", true, 0},
-                            {"2^1E4000", false, 0},
-                            {"0^(-1E4000)", false, 0},
-                        });
+    pruefe_faelle(baum,
+                  {
+                      {"1,0000001^1000000000", true, std::exp(1e9L * std::log(1.0000001L)), 1e34L},
+                      {"(-1)^1000000001", true, -1},
+                      {"0,5^1E4000", true, 0},
+                      {"2^1E4000", false, 0},
+                      {"0^(-1E4000)", false, 0},
+                  });
 }
 
 TEST(Auswertung, FunktionenUndKonstanten) {

@@ -98,7 +98,8 @@ TEST(Fktbaum, LaengengrenzenWerdenAbgewiesen) {
     EXPECT_TRUE(baum.definiere("F(" + std::string(20, 'V') + ")=1"));
     EXPECT_FALSE(baum.definiere("F(" + std::string(21, 'V') + ")=1"));
     std::string text = "L=" + std::string(18, '1');
-    while (text.size() < 200) text += "+123456789";
+    while (text.size() < 200)
+        text += "+123456789";
     ASSERT_EQ(text.size(), 200u);
     EXPECT_TRUE(baum.definiere(text));
     EXPECT_FALSE(baum.definiere(text + " "));
@@ -116,7 +117,7 @@ TEST(Fktbaum, Untersuche) {
         const char* danach;
     };
     const Fall faelle[] = {
-        {"3*4=", true, 12, "1,2e+1"}, {"F(X)=X+1", true, 0, ""}, {"F(2)=", true, 3, "3e+0"},
+        {"3*4=", true, 12, "1,2e+1"}, {"F(X)=X+1", true, 0, ""},  {"F(2)=", true, 3, "3e+0"},
         {"3+4", false, 0, "3+4"},     {"2X=5", false, 0, "2X=5"}, {"3*4=5", false, 0, "3*4=5"},
         {"1/0=", false, 0, "1/0="},   {"=", false, 0, "="},
     };
@@ -166,8 +167,7 @@ TEST(Fktbaum, GrosseTabellenUndLangeKetten) {
     Tfktbaum kette;
     ASSERT_TRUE(kette.definiere("A0=1"));
     for (int i = 1; i <= 20000; ++i)
-        ASSERT_TRUE(kette.definiere("A" + std::to_string(i) + "=A" + std::to_string(i - 1) +
-                                    "+1"));
+        ASSERT_TRUE(kette.definiere("A" + std::to_string(i) + "=A" + std::to_string(i - 1) + "+1"));
     EXPECT_EQ(wert_von(kette, "A20000"), 20001);
     EXPECT_TRUE(kette.definiere("A0=2")); // redefinition at the bottom of a long chain
     EXPECT_EQ(wert_von(kette, "A20000"), 20002);

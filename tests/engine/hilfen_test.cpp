@@ -22,15 +22,23 @@ TEST(Hilfen, GanzzahligePotenz) {
         long double erwartet;
     };
     const Fall faelle[] = {
-        {2, 10, true, 1024},   {2, -1, true, 0.5L},     {-2, 3, true, -8}, {-2, 2, true, 4},
-        {0, -1, false, 0},     {10, 5000, false, 0},    {0.5L, 100, true, std::ldexp(1.0L, -100)},
-        {-1, 1e30L, true, 1},  {-1, 1e30L + 1, true, 1}, // beyond 2^64 every whole number is even
-        {1.0000001L, 1e12L, false, 0},                   // binary powering, overflow, no hang
-        {0.5L, 1e4000L, true, 0},                        {2, 1e4000L, false, 0},
+        {2, 10, true, 1024},
+        {2, -1, true, 0.5L},
+        {-2, 3, true, -8},
+        {-2, 2, true, 4},
+        {0, -1, false, 0},
+        {10, 5000, false, 0},
+        {0.5L, 100, true, std::ldexp(1.0L, -100)},
+        {-1, 1e30L, true, 1},
+        {-1, 1e30L + 1, true, 1},      // beyond 2^64 every whole number is even
+        {1.0000001L, 1e12L, false, 0}, // binary powering, overflow, no hang
+        {0.5L, 1e4000L, true, 0},
+        {2, 1e4000L, false, 0},
     };
     for (const Fall& f : faelle) {
         long double r = -7;
-        EXPECT_EQ(ganzpotenz(f.a, f.n, r), f.ok) << static_cast<double>(f.a) << "^" << static_cast<double>(f.n);
+        EXPECT_EQ(ganzpotenz(f.a, f.n, r), f.ok)
+            << static_cast<double>(f.a) << "^" << static_cast<double>(f.n);
         if (f.ok) {
             EXPECT_EQ(r, f.erwartet) << static_cast<double>(f.a) << "^" << static_cast<double>(f.n);
         }
@@ -46,8 +54,8 @@ TEST(Hilfen, WinkelUndLogarithmus) {
 }
 
 TEST(Hilfen, SpaltennamenUndZellbezuege) {
-    const std::pair<int, const char*> namen[] = {{1, "A"},    {26, "Z"},    {27, "AA"},
-                                                 {52, "AZ"},  {53, "BA"},   {702, "ZZ"},
+    const std::pair<int, const char*> namen[] = {{1, "A"},     {26, "Z"},     {27, "AA"},
+                                                 {52, "AZ"},   {53, "BA"},    {702, "ZZ"},
                                                  {703, "AAA"}, {1000, "ALL"}, {0, ""}};
     for (const auto& [spalte, name] : namen) {
         EXPECT_EQ(spaltenname(spalte), name) << spalte;

@@ -10,10 +10,10 @@ using namespace zol;
 
 // The program in readable postfix form: numbers, X, constant names, operator codes as tokens.
 std::string postfix(const tfunktion& f) {
-    static const char* namen[] = {"",    "+",    "-",    "/",    "*",      "(",      ")",
-                                  "NEG", "^",    "LN",   "SQR",  "COS",    "SIN",    "TAN",
-                                  "EXP", "ABS",  "SGN",  "RAD",  "GRAD",   "COT",    "FAK",
-                                  "SQRT", "ARCCOS", "ARCSIN", "ARCTAN", "ARCCOT", "LG", "FN"};
+    static const char* namen[] = {"",     "+",      "-",      "/",      "*",      "(",   ")",
+                                  "NEG",  "^",      "LN",     "SQR",    "COS",    "SIN", "TAN",
+                                  "EXP",  "ABS",    "SGN",    "RAD",    "GRAD",   "COT", "FAK",
+                                  "SQRT", "ARCCOS", "ARCSIN", "ARCTAN", "ARCCOT", "LG",  "FN"};
     std::string r;
     for (int i = 0; i < f.programmlaenge(); ++i) {
         const Tfktsymbol& s = f.symbol(i);
@@ -81,10 +81,10 @@ TEST(Analyse, Vorrang) {
         const char* programm; // empty: refused
     };
     const Fall faelle[] = {
-        {"2^3^2", "2 3 ^ 2 ^"},                   // left-associative, also "^"
-        {"-2^2", "2 2 ^ NEG"},                    // -(2^2)
+        {"2^3^2", "2 3 ^ 2 ^"}, // left-associative, also "^"
+        {"-2^2", "2 2 ^ NEG"},  // -(2^2)
         {"-X^2", "x 2 ^ NEG"},
-        {"SIN(X)^2", "x 2 ^ SIN"},                // the function binds more weakly than "^"
+        {"SIN(X)^2", "x 2 ^ SIN"}, // the function binds more weakly than "^"
         {"(SIN(X))^2", "x SIN 2 ^"},
         {"2*(-3)", "2 3 NEG *"},
         {"X^3-2*X^2-2", "x 3 ^ 2 x 2 ^ * - 2 -"},
@@ -97,13 +97,13 @@ TEST(Analyse, Vorrang) {
         {"+3", ""},
         {"((X)", ""},
         {"X)", ""},
-        {"2X", ""},                               // no implicit multiplication
+        {"2X", ""}, // no implicit multiplication
         {"X(X+1)", ""},
-        {"1.5", ""},                              // the point is no token
+        {"1.5", ""}, // the point is no token
         {"", ""},
         {"()", ""},
         {"SIN X", ""},
-        {"Y", ""},                                // unknown name
+        {"Y", ""}, // unknown name
     };
     for (const Fall& f : faelle) {
         tfunktion fn(&baum);
@@ -165,7 +165,8 @@ TEST(Analyse, NamenSuche) {
 TEST(Analyse, Grenzen) {
     Tfktbaum baum;
     std::string lang = "X";
-    for (int i = 0; i < 49; ++i) lang += "+X"; // 99 symbols
+    for (int i = 0; i < 49; ++i)
+        lang += "+X"; // 99 symbols
     tfunktion fn(&baum);
     EXPECT_TRUE(fn.analyse(lang, "X", "F"));
     EXPECT_FALSE(fn.analyse(lang + "+X", "X", "F")); // 101 symbols

@@ -39,8 +39,9 @@ TEST(Direktmodus, Zeilen) {
 TEST(Programmmodus, AusgabeUndFehler) {
     Tfktbaum baum;
     const Programmergebnis p = programmlauf(
-        baum, {"F(X) = X^2", "; Kommentar 1/0=", "", "ausgabe( F(3) )", "3*4=", "Ausgabe(1/0)",
-               "AUSGABE(F(2)+A)", "A=7", "Ausgabe(A)", "Ausgabe(A=3)", "G(X)=G(X)"},
+        baum,
+        {"F(X) = X^2", "; Kommentar 1/0=", "", "ausgabe( F(3) )", "3*4=", "Ausgabe(1/0)",
+         "AUSGABE(F(2)+A)", "A=7", "Ausgabe(A)", "Ausgabe(A=3)", "G(X)=G(X)"},
         "0");
     EXPECT_TRUE(p.fehler);
     EXPECT_EQ(p.ausgabe, (std::vector<std::string>{";F(3)=9", "Fehler:3*4=", ";1/0", ";F(2)+A",

@@ -13,12 +13,12 @@ TEST(Zahlwert, DezimalkommaUndFehlerposition) {
         int fehlerposition; // only checked when > 0
     };
     const Fall faelle[] = {
-        {"1,5", true, 1.5L, 0},         {"-2,25", true, -2.25L, 0},   {"+3", true, 3, 0},
-        {"1,5E-3", true, 0.0015L, 0},   {"1e3", true, 1000, 0},       {"12", true, 12, 0},
-        {",5", true, 0.5L, 0},          {"5,", true, 5, 0},           {"1E-5000", true, 0, 0},
-        {"1.5", false, 0, 2},           {"", false, 0, 0},            {"abc", false, 0, 1},
-        {"1,2,3", false, 0, 4},         {"1E", false, 0, 0},          {"E1", false, 0, 1},
-        {"1E99999", false, 0, 0},       {"--1", false, 0, 2},         {" 1", false, 0, 1},
+        {"1,5", true, 1.5L, 0},       {"-2,25", true, -2.25L, 0}, {"+3", true, 3, 0},
+        {"1,5E-3", true, 0.0015L, 0}, {"1e3", true, 1000, 0},     {"12", true, 12, 0},
+        {",5", true, 0.5L, 0},        {"5,", true, 5, 0},         {"1E-5000", true, 0, 0},
+        {"1.5", false, 0, 2},         {"", false, 0, 0},          {"abc", false, 0, 1},
+        {"1,2,3", false, 0, 4},       {"1E", false, 0, 0},        {"E1", false, 0, 1},
+        {"1E99999", false, 0, 0},     {"--1", false, 0, 2},       {" 1", false, 0, 1},
     };
     for (const Fall& f : faelle) {
         long double w = -99;
