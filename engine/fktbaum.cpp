@@ -11,13 +11,25 @@ namespace zol {
 Tfktbaum::Tfktbaum() = default;
 Tfktbaum::~Tfktbaum() = default;
 
-bool Tfktbaum::aufspalten(std::string_view text, std::string& name, std::string& rechts,
-                          std::string& variable) {
+namespace {
+
+// Both splitters start alike: outputs emptied, then the text upper-cased without blanks.
+bool vorbereiten(std::string_view text, std::string& name, std::string& rechts,
+                 std::string& variable, std::string& t) {
     name.clear();
     rechts.clear();
     variable.clear();
     if (text.empty()) return false;
-    const std::string t = leerzeichenweg(gross(text));
+    t = leerzeichenweg(gross(text));
+    return true;
+}
+
+} // namespace
+
+bool Tfktbaum::aufspalten(std::string_view text, std::string& name, std::string& rechts,
+                          std::string& variable) {
+    std::string t;
+    if (!vorbereiten(text, name, rechts, variable, t)) return false;
     const std::size_t gleich = t.find('=');
     if (gleich == std::string::npos) return false;
     const std::size_t auf = t.find('(');
@@ -30,11 +42,8 @@ bool Tfktbaum::aufspalten(std::string_view text, std::string& name, std::string&
 
 bool Tfktbaum::aufspalten2(std::string_view text, std::string& name, std::string& rechts,
                            std::string& variable) {
-    name.clear();
-    rechts.clear();
-    variable.clear();
-    if (text.empty()) return false;
-    const std::string t = leerzeichenweg(gross(text));
+    std::string t;
+    if (!vorbereiten(text, name, rechts, variable, t)) return false;
     if (t.find('=') != std::string::npos) return aufspalten(text, name, rechts, variable);
     const std::size_t auf = t.find('(');
     const std::size_t zu = t.find(')');

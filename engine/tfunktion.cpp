@@ -197,6 +197,13 @@ bool tfunktion::analyse(std::string rechts, std::string_view variable, std::stri
         }
         stapel[tiefe++] = {code, z};
     };
+    auto operator_anhaengen = [&](const Stapeleintrag& e) {
+        Tfktsymbol s;
+        s.art = Tfktsymbol::operator_art;
+        s.code = e.code;
+        s.zelle = e.zelle;
+        anhaengen(s);
+    };
     auto pop = [&](Stapeleintrag& e) {
         if (tiefe == 0) {
             ok_ = false;
@@ -220,23 +227,14 @@ bool tfunktion::analyse(std::string rechts, std::string_view variable, std::stri
                 operand_erwartet = true;
             } else if (code == op_klammer_zu) {
                 Stapeleintrag e{};
-                while (pop(e) && e.code != op_klammer_auf) {
-                    Tfktsymbol s;
-                    s.art = Tfktsymbol::operator_art;
-                    s.code = e.code;
-                    s.zelle = e.zelle;
-                    anhaengen(s);
-                }
+                while (pop(e) && e.code != op_klammer_auf)
+                    operator_anhaengen(e);
             } else {
                 if (code == op_minus && operand_erwartet) code = op_negativ;
                 Stapeleintrag oben{};
                 while (ok_ && pop(oben)) {
                     if (prioritaet(code) <= prioritaet(oben.code)) {
-                        Tfktsymbol s;
-                        s.art = Tfktsymbol::operator_art;
-                        s.code = oben.code;
-                        s.zelle = oben.zelle;
-                        anhaengen(s);
+                        operator_anhaengen(oben);
                     } else {
                         push(oben.code, oben.zelle);
                         break;
