@@ -1,4 +1,4 @@
-#include "shell/uebersetzung.h"
+#include "shell/dienste/uebersetzung.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
