@@ -11,8 +11,8 @@ if ! command -v clang++ >/dev/null; then
 fi
 cmake -S "$quelle" -B "$bau" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZOL_FUZZ=ON -DZOL_BUILD_TESTS=OFF -DZOL_BUILD_BENCH=OFF -DZOL_BUILD_GUI=OFF >/dev/null
-cmake --build "$bau" --target fuzz_formel fuzz_format
-for ziel in formel format; do
+cmake --build "$bau" --target fuzz_formel fuzz_format fuzz_ini
+for ziel in formel format ini; do
     korpus=$bau/korpus-$ziel
     mkdir -p "$korpus" "$bau/artefakte"
     # The working corpus grows in the build folder; the committed seeds stay as they are.
