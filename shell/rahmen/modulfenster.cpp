@@ -1,0 +1,452 @@
+#include "shell/rahmen/modulfenster.h"
+
+#include "engine/fktbaum.h"
+#include "shell/dienste/meldungsdienst.h"
+#include "shell/dienste/programmhaken.h"
+#include "shell/eingabe/zahlenform.h"
+#include "shell/formeln/dialogformel.h"
+#include "shell/formeln/formelbaum.h"
+#include "shell/rahmen/datei.h"
+#include "shell/rahmen/komponentenblock.h"
+#include "shell/rahmen/stringgrid.h"
+#include "shell/rahmen/symbole.h"
+
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace zol {
+
+namespace {
+
+const Fensterart& art_zu(const QString& klasse) {
+    const Fensterart* a = fensterart_nach_name(klasse);
+    if (a != nullptr) return *a;
+    // A window outside the table (tests, tools): no data-file dialogs, no marker.
+    static Fensterart ohne;
+    ohne.klasse = klasse;
+    ohne.titel = klasse;
+    return ohne;
+}
+
+QPointer<Tmodulfenster>& tabellenkalkulation() {
+    static QPointer<Tmodulfenster> fenster;
+    return fenster;
+}
+
+// The clipboard keeps at most this much of a pasted text, as a 32000-byte buffer did.
+constexpr int max_einfuegen = 31999;
+
+} // namespace
+
+Tmodulfenster* letzteTabellenkalkulation() {
+    return tabellenkalkulation();
+}
+
+Tmodulfenster* fenster_erzeugen(int nummer) {
+    const Fensterart* a = fensterart_nach_nummer(nummer);
+    if (a == nullptr) {
+        meldung(QStringLiteral("Unbekannte Fensterart %1.").arg(nummer));
+        return nullptr;
+    }
+    if (!a->erzeugen) {
+        meldung(QStringLiteral("Das Fenster \"%1\" gibt es in dieser Fassung noch nicht.")
+                    .arg(a->artname));
+        return nullptr;
+    }
+    return a->erzeugen();
+}
+
+Tmodulfenster::Tmodulfenster(const QString& klasse, QWidget* eltern)
+    : QMainWindow(eltern), art_(&art_zu(klasse)) {
+    setObjectName(klasse);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(art_->titel);
+}
+
+Tmodulfenster::~Tmodulfenster() = default;
+
+void Tmodulfenster::setzeFormat(const QString& bild) {
+    format_ = bild;
+    formatAnwenden();
+}
+
+void Tmodulfenster::setzeDateiname(const QString& datei) {
+    dateiname_ = datei;
+    if (!datei.isEmpty()) setWindowTitle(QFileInfo(datei).fileName());
+}
+
+void Tmodulfenster::komponente(QWidget* steuerelement) {
+    komponenten_ << steuerelement;
+}
+
+QAction* Tmodulfenster::eigenerBefehl(const QString& name, const QString& text) {
+    auto* a = new QAction(text, this);
+    a->setObjectName(name);
+    eigeneBefehle_ << a;
+    return a;
+}
+
+QAction* Tmodulfenster::aktion(Befehl befehl) {
+    const int schluessel = static_cast<int>(befehl);
+    if (QAction* a = aktionen_.value(schluessel)) return a;
+    const Befehlsbeschreibung& b = beschreibung(befehl);
+    auto* a = new QAction(QString::fromUtf8(b.text), this);
+    a->setObjectName(QString::fromUtf8(b.name));
+    if (*b.hinweis) a->setToolTip(QString::fromUtf8(b.hinweis));
+    if (!b.kurz.isEmpty()) a->setShortcut(b.kurz);
+    a->setIcon(befehlssymbol(befehl));
+    connect(a, &QAction::triggered, this, [this, befehl] { ausfuehren(befehl); });
+    aktionen_.insert(schluessel, a);
+    return a;
+}
+
+void Tmodulfenster::rahmenAufbauen(const QList<Befehl>& angebot) {
+    angebot_ = angebot;
+    QMap<QString, QMenu*> menues;
+    for (const Befehlsbeschreibung& b : alle_befehle()) {
+        if (!angebot.contains(b.befehl)) continue;
+        const QString menue = QString::fromUtf8(b.menue);
+        if (menue.isEmpty()) continue;
+        if (menue == QLatin1String("-")) {
+            menuBar()->addAction(aktion(b.befehl));
+            continue;
+        }
+        QMenu*& m = menues[menue];
+        if (m == nullptr) m = menuBar()->addMenu(menue);
+        if (b.befehl == Befehl::beenden || b.befehl == Befehl::druckereinrichtung)
+            m->addSeparator();
+        m->addAction(aktion(b.befehl));
+    }
+    // The tool bar: file commands, computation, output, settings, then main menu, help, close.
+    werkzeugleiste_ = addToolBar(QStringLiteral("Werkzeuge"));
+    werkzeugleiste_->setObjectName(QStringLiteral("Werkzeugleiste"));
+    werkzeugleiste_->setMovable(false);
+    const Befehl reihenfolge[] = {Befehl::oeffnen,         Befehl::speichern,
+                                  Befehl::speichern_unter, Befehl::rechne,
+                                  Befehl::zeichnen,        Befehl::tabellenkalkulation,
+                                  Befehl::rechnenfenster,  Befehl::ergebnisse_definieren,
+                                  Befehl::zahlenformat,    Befehl::projektformeln,
+                                  Befehl::hauptmenue,      Befehl::hilfe,
+                                  Befehl::beenden};
+    for (Befehl b : reihenfolge) {
+        if (!angebot.contains(b)) continue;
+        if (b == Befehl::rechne) {
+            // The compute button is a word, red and bold, as pupils know it.
+            auto* knopf = new QToolButton(werkzeugleiste_);
+            knopf->setDefaultAction(aktion(b));
+            knopf->setToolButtonStyle(Qt::ToolButtonTextOnly);
+            knopf->setText(QStringLiteral("Rechne"));
+            knopf->setStyleSheet(
+                QStringLiteral("QToolButton { color: #c00000; font-weight: bold; }"));
+            werkzeugleiste_->addWidget(knopf);
+            continue;
+        }
+        werkzeugleiste_->addAction(aktion(b));
+    }
+    const bool tabellen = fensterart_nach_nummer(20) && fensterart_nach_nummer(20)->erzeugen;
+    const bool rechnen = fensterart_nach_nummer(5) && fensterart_nach_nummer(5)->erzeugen;
+    if (angebot.contains(Befehl::tabellenkalkulation))
+        aktion(Befehl::tabellenkalkulation)->setEnabled(tabellen);
+    if (angebot.contains(Befehl::rechnenfenster))
+        aktion(Befehl::rechnenfenster)->setEnabled(rechnen);
+    formatAnwenden();
+}
+
+void Tmodulfenster::ausfuehren(Befehl befehl) {
+    switch (befehl) {
+    case Befehl::neu:
+        neu();
+        break;
+    case Befehl::oeffnen:
+        oeffnen();
+        break;
+    case Befehl::speichern:
+        speichern();
+        break;
+    case Befehl::speichern_unter:
+        speichernUnter();
+        break;
+    case Befehl::druckereinrichtung:
+        druckereinrichtung();
+        break;
+    case Befehl::drucken:
+        drucken();
+        break;
+    case Befehl::beenden:
+        close();
+        break;
+    case Befehl::ausschneiden:
+    case Befehl::kopieren:
+    case Befehl::einfuegen:
+    case Befehl::loeschen:
+    case Befehl::alles_auswaehlen:
+        zwischenablage(befehl);
+        break;
+    case Befehl::rechne:
+        rechne();
+        break;
+    case Befehl::zeichnen:
+        zeichnen();
+        break;
+    case Befehl::tabellenkalkulation:
+        nachTabellenkalkulation();
+        break;
+    case Befehl::rechnenfenster:
+        neuesRechnenfenster();
+        break;
+    case Befehl::ergebnisse_definieren:
+        ergebnisseDefinieren();
+        break;
+    case Befehl::zahlenformat:
+        zahlenformatWaehlen();
+        break;
+    case Befehl::projektformeln:
+        projektformelnBearbeiten();
+        break;
+    case Befehl::hilfe:
+        hilfe_anzeigen(art_->hilfekontext, this);
+        break;
+    case Befehl::hauptmenue:
+        hauptfenster_zeigen();
+        break;
+    }
+}
+
+// "Neu" empties every numeric input the window saves.
+void Tmodulfenster::neu() {
+    for (QWidget* w : komponenten_) {
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            e->clear();
+        else if (auto* s = qobject_cast<QAbstractSpinBox*>(w))
+            s->clear();
+    }
+}
+
+void Tmodulfenster::formatAnwenden() {
+    // Numeric fields that format their values carry the properties Formatenabled/Formatstr.
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (w->property("Formatenabled").toBool()) w->setProperty("Formatstr", format_);
+    }
+}
+
+QList<QWidget*> Tmodulfenster::ergebnisanzeigen() const {
+    QList<QWidget*> r;
+    if (ergebnisgitter()) r << ergebnisgitter();
+    if (ergebnismemo()) r << ergebnismemo();
+    return r;
+}
+
+// ---- data files ----
+
+void Tmodulfenster::oeffnen() {
+    const QString datei = Meldungsdienst::aktuell().datei_oeffnen(this, QStringLiteral("Öffnen"),
+                                                                  art_->filter, art_->endung);
+    if (!datei.isEmpty()) laden(datei);
+}
+
+bool Tmodulfenster::speichern() {
+    if (dateiname_.isEmpty()) return speichernUnter();
+    return inDateiSchreiben(dateiname_);
+}
+
+bool Tmodulfenster::speichernUnter() {
+    const QString datei = Meldungsdienst::aktuell().datei_speichern(
+        this, QStringLiteral("Speichern unter"), art_->filter, art_->endung, dateiname_);
+    if (datei.isEmpty()) return false;
+    setzeDateiname(datei);
+    return inDateiSchreiben(datei);
+}
+
+bool Tmodulfenster::inDateiSchreiben(const QString& datei) {
+    Tsaveloadlist liste;
+    liste.zeilen << art_->kennung << format_;
+    zusatzSpeichern(liste.zeilen);
+    liste.componentenspeichern(this, komponenten_);
+    return zeilen_schreiben(datei, liste.zeilen, this);
+}
+
+bool Tmodulfenster::laden(const QString& datei) {
+    QStringList zeilen;
+    if (!zeilen_lesen(datei, zeilen, this)) return false;
+    if (zeilen.isEmpty() || zeilen.first() != art_->kennung) {
+        meldung(QStringLiteral("Datei kann nicht geladen werden."), this);
+        return false;
+    }
+    if (zeilen.size() > 1) format_ = zeilen[1];
+    int index = 2;
+    zusatzLaden(zeilen, index);
+    Tsaveloadlist liste;
+    liste.zeilen = zeilen;
+    liste.componentenladen(this, komponenten_, index);
+    setzeDateiname(datei);
+    formatAnwenden();
+    return true;
+}
+
+// ---- clipboard ----
+
+QWidget* Tmodulfenster::zwischenablageZiel() const {
+    QWidget* fokus = QApplication::focusWidget();
+    if (fokus && isAncestorOf(fokus)) return fokus;
+    if (ergebnisgitter()) return ergebnisgitter();
+    return ergebnismemo();
+}
+
+void Tmodulfenster::zwischenablage(Befehl befehl, QWidget* ziel) {
+    if (ziel == nullptr) ziel = zwischenablageZiel();
+    if (ziel == nullptr) return;
+    QClipboard* ablage = QApplication::clipboard();
+    if (auto* gitter = qobject_cast<TStringGrid*>(ziel)) {
+        switch (befehl) {
+        case Befehl::kopieren:
+            ablage->setText(gitter->alsText(gitter->auswahl()));
+            break;
+        case Befehl::ausschneiden:
+            ablage->setText(gitter->alsText(gitter->auswahl()));
+            gitter->auswahlLeeren();
+            break;
+        case Befehl::loeschen:
+            gitter->auswahlLeeren();
+            break;
+        case Befehl::alles_auswaehlen:
+            gitter->allesAuswaehlen();
+            break;
+        case Befehl::einfuegen: {
+            const QMimeData* daten = ablage->mimeData();
+            if (daten == nullptr || !daten->hasText()) return;
+            const QRect a = gitter->auswahl();
+            gitter->textEinfuegen(daten->text().left(max_einfuegen), a.left(), a.top(), false);
+            break;
+        }
+        default:
+            break;
+        }
+        return;
+    }
+    auto wirke = [befehl](auto* feld) {
+        switch (befehl) {
+        case Befehl::ausschneiden:
+            feld->cut();
+            break;
+        case Befehl::kopieren:
+            feld->copy();
+            break;
+        case Befehl::einfuegen:
+            feld->paste();
+            break;
+        case Befehl::alles_auswaehlen:
+            feld->selectAll();
+            break;
+        default:
+            break;
+        }
+    };
+    if (auto* e = qobject_cast<QLineEdit*>(ziel)) {
+        if (befehl == Befehl::loeschen)
+            e->del();
+        else
+            wirke(e);
+    } else if (auto* m = qobject_cast<QPlainTextEdit*>(ziel)) {
+        if (befehl == Befehl::loeschen)
+            m->textCursor().removeSelectedText();
+        else
+            wirke(m);
+    } else if (auto* t = qobject_cast<QTextEdit*>(ziel)) {
+        if (befehl == Befehl::loeschen)
+            t->textCursor().removeSelectedText();
+        else
+            wirke(t);
+    }
+}
+
+// ---- the other frame commands ----
+
+void Tmodulfenster::zahlenformatWaehlen() {
+    QString bild = format_;
+    if (zahlenformat_waehlen(bild, this)) {
+        winkelmodus = Tzahlenform::instanz().winkelmodus;
+        setzeFormat(bild);
+    }
+}
+
+void Tmodulfenster::projektformelnBearbeiten() {
+    Tdialogformel::instanz().exec();
+}
+
+// Every result line without ";" becomes a project formula; refusals are reported one by one.
+void Tmodulfenster::ergebnisseDefinieren() {
+    if (QPlainTextEdit* memo = ergebnismemo()) {
+        const QStringList zeilen = memo->toPlainText().split(QLatin1Char('\n'));
+        for (const QString& zeile : zeilen) {
+            if (zeile.contains(QLatin1Char(';'))) continue;
+            if (!formelbaum().definiere(zeile.toStdString()))
+                meldung(QStringLiteral(" Fehlerhafter Ausdruck\n") + zeile, this);
+        }
+    }
+    Tdialogformel::instanz().exec();
+}
+
+void Tmodulfenster::nachTabellenkalkulation() {
+    TStringGrid* gitter = ergebnisgitter();
+    if (gitter == nullptr) return;
+    gitter->allesAuswaehlen();
+    zwischenablage(Befehl::kopieren, gitter);
+    Tmodulfenster* tabelle = fenster_erzeugen(20);
+    if (tabelle == nullptr) return;
+    tabellenkalkulation() = tabelle;
+    tabelle->show();
+    tabelle->zwischenablage(Befehl::einfuegen, tabelle->ergebnisgitter());
+}
+
+void Tmodulfenster::neuesRechnenfenster() {
+    Tmodulfenster* rechnen = fenster_erzeugen(5);
+    if (rechnen == nullptr) return;
+    rechnen->setzeFormat(Tzahlenform::instanz().format);
+    rechnen->winkelmodus = Tzahlenform::instanz().winkelmodus;
+    if (QPlainTextEdit* ziel = rechnen->ergebnismemo(); ziel && ergebnismemo())
+        ziel->setPlainText(ergebnismemo()->toPlainText());
+    rechnen->show();
+}
+
+// The window's client area as an image, scaled to fit one page.
+void Tmodulfenster::drucken() {
+    QPrinter drucker(QPrinter::HighResolution);
+    QPrintDialog dialog(&drucker, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    QWidget* flaeche = centralWidget() ? centralWidget() : this;
+    const QPixmap bild = flaeche->grab();
+    QPainter maler;
+    if (!maler.begin(&drucker)) {
+        meldung(QStringLiteral("Der Drucker kann nicht benutzt werden."), this);
+        return;
+    }
+    const QRect seite = drucker.pageLayout().paintRectPixels(drucker.resolution());
+    const QSize groesse = bild.size().scaled(seite.size(), Qt::KeepAspectRatio);
+    maler.drawPixmap(QRect(QPoint(0, 0), groesse), bild);
+}
+
+void Tmodulfenster::druckereinrichtung() {
+    QPrinter drucker;
+    QPrintDialog dialog(&drucker, this);
+    dialog.exec();
+}
+
+void Tmodulfenster::closeEvent(QCloseEvent* ereignis) {
+    ereignis->accept();
+}
+
+} // namespace zol

@@ -1,0 +1,120 @@
+#pragma once
+// The frame every topic window shares: standard menus and tool bar built from the commands the
+// window offers, data files with their marker line and number format, the grid-aware clipboard,
+// printing, help, number format, project formulas and the hand-overs to other windows.
+//
+// A topic window derives from Tmodulfenster, builds its controls, registers the ones to save in
+// a fixed order (komponente), names the frame commands it offers (rahmen_aufbauen) and
+// implements its own computation (rechne, zeichnen).
+#include "shell/rahmen/befehle.h"
+#include "shell/rahmen/fensterarten.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+#include <QStringList>
+
+class QAction;
+class QPlainTextEdit;
+class QToolBar;
+
+namespace zol {
+
+class TStringGrid;
+
+class Tmodulfenster : public QMainWindow {
+    Q_OBJECT
+public:
+    // klasse names the window's kind in the window table ("TEditForm", "Twertedlg" ...).
+    explicit Tmodulfenster(const QString& klasse, QWidget* eltern = nullptr);
+    ~Tmodulfenster() override;
+
+    const Fensterart& art() const { return *art_; }
+
+    // The window's number format picture, data file and angle unit.
+    QString format() const { return format_; }
+    void setzeFormat(const QString& bild);
+    QString dateiname() const { return dateiname_; }
+    void setzeDateiname(const QString& datei);
+    int winkelmodus = 1;
+
+    // The action of a frame command (created on first use, so windows may place it anywhere).
+    QAction* aktion(Befehl befehl);
+    bool bietet(Befehl befehl) const { return angebot_.contains(befehl); }
+    void ausfuehren(Befehl befehl);
+
+    // Data files. Every save writes a temporary file and renames it; a failed save leaves the old
+    // file intact and tells the user. Loading changes nothing unless the marker line matches.
+    bool speichern();
+    bool speichernUnter();
+    virtual bool laden(const QString& datei);
+    virtual bool inDateiSchreiben(const QString& datei);
+    void oeffnen();
+
+    // The window's own work.
+    virtual void neu();
+    virtual void rechne() {}
+    virtual void zeichnen() {}
+
+    // Main output, used by clipboard, spreadsheet, calculation window and formula commands.
+    virtual TStringGrid* ergebnisgitter() const { return nullptr; }
+    virtual QPlainTextEdit* ergebnismemo() const { return nullptr; }
+    // What batch mode prints after the commands ran; by default the main output.
+    virtual QList<QWidget*> ergebnisanzeigen() const;
+    // Commands of the window's own (beside the frame's), by name, for batch mode.
+    virtual QList<QAction*> fensterbefehle() const { return eigeneBefehle_; }
+
+    // Controls saved in the data file, in the order they are written and read.
+    const QList<QWidget*>& komponenten() const { return komponenten_; }
+
+    // The grid-aware clipboard commands on the focused control (or on the given one).
+    void zwischenablage(Befehl befehl, QWidget* ziel = nullptr);
+
+protected:
+    // Builds menus and tool bar from the offered commands, in the frame's standard layout.
+    void rahmenAufbauen(const QList<Befehl>& angebot);
+    // Registers a control to be saved; the registration order is the order in the file.
+    void komponente(QWidget* steuerelement);
+    // A command of the window's own that batch mode can run by its object name.
+    QAction* eigenerBefehl(const QString& name, const QString& text);
+
+    // Lines of the data file between the number format and the component block.
+    virtual void zusatzSpeichern(QStringList& zeilen) const { Q_UNUSED(zeilen); }
+    virtual void zusatzLaden(const QStringList& zeilen, int& index) {
+        Q_UNUSED(zeilen);
+        Q_UNUSED(index);
+    }
+    // Applies the number format to the numeric controls whose format switch is on.
+    virtual void formatAnwenden();
+
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    void drucken();
+    void druckereinrichtung();
+    void zahlenformatWaehlen();
+    void projektformelnBearbeiten();
+    void ergebnisseDefinieren();
+    void nachTabellenkalkulation();
+    void neuesRechnenfenster();
+    QWidget* zwischenablageZiel() const;
+
+    const Fensterart* art_;
+    QString format_ = QStringLiteral("0.00");
+    QString dateiname_;
+    QList<Befehl> angebot_;
+    QMap<int, QAction*> aktionen_;
+    QList<QWidget*> komponenten_;
+    QList<QAction*> eigeneBefehle_;
+    QToolBar* werkzeugleiste_ = nullptr;
+};
+
+// The spreadsheet window that the last "Tabellenkalkulation" command created.
+Tmodulfenster* letzteTabellenkalkulation();
+
+// A window of a kind, by number; nullptr (and a German message naming the kind) when that kind
+// is unknown or not built yet.
+Tmodulfenster* fenster_erzeugen(int art);
+
+} // namespace zol

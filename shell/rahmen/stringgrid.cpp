@@ -1,0 +1,146 @@
+#include "shell/rahmen/stringgrid.h"
+
+#include <QHeaderView>
+
+namespace zol {
+
+TStringGrid::TStringGrid(QWidget* eltern) : QTableWidget(5, 5, eltern) {
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setDefaultColWidth(64);
+    setDefaultRowHeight(24);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    fixierteZellenGestalten();
+}
+
+void TStringGrid::setColCount(int n) {
+    setColumnCount(std::max(n, 1));
+    fixierteZellenGestalten();
+}
+
+void TStringGrid::setRowCount(int n) {
+    QTableWidget::setRowCount(std::max(n, 1));
+    fixierteZellenGestalten();
+}
+
+void TStringGrid::setFixedCols(int n) {
+    fixedCols_ = std::max(n, 0);
+    fixierteZellenGestalten();
+}
+
+void TStringGrid::setFixedRows(int n) {
+    fixedRows_ = std::max(n, 0);
+    fixierteZellenGestalten();
+}
+
+void TStringGrid::setDefaultColWidth(int breite) {
+    horizontalHeader()->setDefaultSectionSize(breite);
+}
+
+void TStringGrid::setDefaultRowHeight(int hoehe) {
+    verticalHeader()->setMinimumSectionSize(std::min(hoehe, 8));
+    verticalHeader()->setDefaultSectionSize(hoehe);
+}
+
+QString TStringGrid::cell(int spalte, int zeile) const {
+    const QTableWidgetItem* z = item(zeile, spalte);
+    return z ? z->text() : QString();
+}
+
+void TStringGrid::setCell(int spalte, int zeile, const QString& text) {
+    if (spalte < 0 || zeile < 0 || spalte >= columnCount() || zeile >= rowCount()) return;
+    QTableWidgetItem* z = item(zeile, spalte);
+    if (z == nullptr) {
+        if (text.isEmpty()) return;
+        z = new QTableWidgetItem;
+        setItem(zeile, spalte, z);
+        if (zeile < fixedRows_ || spalte < fixedCols_) {
+            z->setFlags(Qt::ItemIsEnabled);
+            z->setBackground(palette().button());
+        }
+    }
+    z->setText(text);
+}
+
+// Fixed cells look like headers and cannot be edited or selected.
+void TStringGrid::fixierteZellenGestalten() {
+    for (int r = 0; r < rowCount(); ++r) {
+        for (int c = 0; c < columnCount(); ++c) {
+            const bool fest = r < fixedRows_ || c < fixedCols_;
+            QTableWidgetItem* z = item(r, c);
+            if (z == nullptr && !fest) continue;
+            if (z == nullptr) {
+                z = new QTableWidgetItem;
+                setItem(r, c, z);
+            }
+            z->setFlags(fest ? Qt::ItemIsEnabled
+                             : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+            z->setBackground(fest ? palette().button() : palette().base());
+        }
+    }
+}
+
+QRect TStringGrid::auswahl() const {
+    const QList<QTableWidgetSelectionRange> bereiche = selectedRanges();
+    if (!bereiche.isEmpty()) {
+        const QTableWidgetSelectionRange& b = bereiche.first();
+        return QRect(QPoint(b.leftColumn(), b.topRow()), QPoint(b.rightColumn(), b.bottomRow()));
+    }
+    const int c = std::max(currentColumn(), fixedCols_);
+    const int r = std::max(currentRow(), fixedRows_);
+    return QRect(c, r, 1, 1);
+}
+
+void TStringGrid::setAuswahl(const QRect& rechteck) {
+    clearSelection();
+    setCurrentCell(rechteck.top(), rechteck.left(), QItemSelectionModel::NoUpdate);
+    setRangeSelected(QTableWidgetSelectionRange(rechteck.top(), rechteck.left(), rechteck.bottom(),
+                                                rechteck.right()),
+                     true);
+}
+
+QString TStringGrid::alsText(const QRect& rechteck) const {
+    QString text;
+    for (int r = rechteck.top(); r <= rechteck.bottom(); ++r) {
+        for (int c = rechteck.left(); c <= rechteck.right(); ++c) {
+            if (c > rechteck.left()) text += QLatin1Char('\t');
+            text += cell(c, r);
+        }
+        text += QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+void TStringGrid::textEinfuegen(const QString& text, int links, int oben, bool wachsen) {
+    QStringList zeilen = text.split(QStringLiteral("\n"));
+    if (!zeilen.isEmpty() && zeilen.last().isEmpty()) zeilen.removeLast();
+    for (int i = 0; i < zeilen.size(); ++i) {
+        QString zeile = zeilen[i];
+        if (zeile.endsWith(QLatin1Char('\r'))) zeile.chop(1);
+        const QStringList felder = zeile.split(QLatin1Char('\t'));
+        const int r = oben + i;
+        if (wachsen && r >= rowCount()) setRowCount(r + 1);
+        if (r >= rowCount()) break;
+        for (int j = 0; j < felder.size(); ++j) {
+            const int c = links + j;
+            if (wachsen && c >= colCount()) setColCount(c + 1);
+            if (c >= colCount()) break;
+            setCell(c, r, felder[j]);
+        }
+    }
+}
+
+void TStringGrid::auswahlLeeren() {
+    const QRect a = auswahl();
+    for (int r = a.top(); r <= a.bottom(); ++r)
+        for (int c = a.left(); c <= a.right(); ++c)
+            setCell(c, r, QString());
+}
+
+void TStringGrid::allesAuswaehlen() {
+    if (colCount() <= fixedCols_ || rowCount() <= fixedRows_) return;
+    setAuswahl(QRect(QPoint(fixedCols_, fixedRows_), QPoint(colCount() - 1, rowCount() - 1)));
+}
+
+} // namespace zol

@@ -1,0 +1,78 @@
+#include "shell/rahmen/symbole.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QStyle>
+
+namespace zol {
+
+namespace {
+
+// A small picture drawn from a word or sign, for commands the style has no picture for.
+QIcon wortsymbol(const QString& text, const QColor& farbe) {
+    QPixmap bild(32, 32);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont schrift(QStringLiteral("Liberation Sans"));
+    schrift.setBold(true);
+    schrift.setPixelSize(text.size() > 2 ? 12 : 18);
+    p.setFont(schrift);
+    p.setPen(farbe);
+    p.drawText(bild.rect(), Qt::AlignCenter, text);
+    return QIcon(bild);
+}
+
+QIcon kurvensymbol() {
+    QPixmap bild(32, 32);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.5));
+    p.drawLine(3, 28, 29, 28);
+    p.drawLine(5, 30, 5, 3);
+    QPainterPath kurve;
+    kurve.moveTo(6, 6);
+    kurve.cubicTo(12, 34, 20, 34, 28, 6);
+    p.setPen(QPen(QColor(0, 90, 200), 2));
+    p.drawPath(kurve);
+    return QIcon(bild);
+}
+
+} // namespace
+
+QIcon befehlssymbol(Befehl befehl) {
+    QStyle* stil = QApplication::style();
+    switch (befehl) {
+    case Befehl::oeffnen:
+        return stil->standardIcon(QStyle::SP_DialogOpenButton);
+    case Befehl::speichern:
+        return stil->standardIcon(QStyle::SP_DialogSaveButton);
+    case Befehl::speichern_unter:
+        return wortsymbol(QStringLiteral("…"), Qt::darkBlue);
+    case Befehl::beenden:
+        return stil->standardIcon(QStyle::SP_DialogCloseButton);
+    case Befehl::hilfe:
+        return stil->standardIcon(QStyle::SP_DialogHelpButton);
+    case Befehl::hauptmenue:
+        return stil->standardIcon(QStyle::SP_DirHomeIcon);
+    case Befehl::zeichnen:
+        return kurvensymbol();
+    case Befehl::tabellenkalkulation:
+        return stil->standardIcon(QStyle::SP_FileDialogDetailedView);
+    case Befehl::rechnenfenster:
+        return wortsymbol(QStringLiteral("="), Qt::darkGreen);
+    case Befehl::ergebnisse_definieren:
+        return wortsymbol(QStringLiteral("f:="), Qt::darkRed);
+    case Befehl::zahlenformat:
+        return wortsymbol(QStringLiteral("0,0"), Qt::black);
+    case Befehl::projektformeln:
+        return wortsymbol(QStringLiteral("f(x)"), Qt::darkBlue);
+    default:
+        return {};
+    }
+}
+
+} // namespace zol
