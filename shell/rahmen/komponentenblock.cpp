@@ -1,5 +1,6 @@
 #include "shell/rahmen/komponentenblock.h"
 
+#include "shell/eingabe/zahleingaben.h"
 #include "shell/rahmen/radiogruppe.h"
 #include "shell/rahmen/stringgrid.h"
 
@@ -19,41 +20,36 @@ namespace zol {
 
 namespace {
 
-// The numeric input controls, by class name; the decimal and integer edit fields are plain edit
-// fields too and so write their text a second time.
-bool ist(const QWidget* w, const char* klasse) {
-    return w->inherits(klasse);
-}
+// The decimal and integer edit fields are plain edit fields too and so write their text a
+// second time; the spin controls are not.
 bool ist_langzahl(const QWidget* w) {
-    return ist(w, "zol::TlongintEdit");
+    return qobject_cast<const TlongintEdit*>(w);
 }
 bool ist_dezimal(const QWidget* w) {
-    return ist(w, "zol::TextendEdit");
+    return qobject_cast<const TextendEdit*>(w);
 }
 bool ist_spin_dezimal(const QWidget* w) {
-    return ist(w, "zol::TSpinEditex");
+    return qobject_cast<const TSpinEditex*>(w);
 }
 bool ist_spin_ganz(const QWidget* w) {
-    return ist(w, "zol::Tspineditin");
+    return qobject_cast<const Tspineditin*>(w);
 }
 bool ist_editfeld(const QWidget* w) {
-    return qobject_cast<const QLineEdit*>(w) && !ist_spin_dezimal(w) && !ist_spin_ganz(w);
+    return qobject_cast<const QLineEdit*>(w);
 }
 
 QString text_von(const QWidget* w) {
     if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
     if (auto* s = qobject_cast<const QAbstractSpinBox*>(w)) return s->text();
-    return w->property("text").toString();
+    return {};
 }
 
+// The raw text goes back as it was written: no clamping, no formatting.
 void text_setzen(QWidget* w, const QString& text) {
-    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+    if (auto* e = qobject_cast<QLineEdit*>(w))
         e->setText(text);
-        return;
-    }
-    // The spin controls take their text through a slot of their own.
-    if (!w->setProperty("text", text))
-        QMetaObject::invokeMethod(w, "setText", Q_ARG(QString, text));
+    else if (auto* s = qobject_cast<Tspinbasis*>(w))
+        s->setText(text);
 }
 
 int fensterzustand(const QWidget* fenster) {

@@ -265,7 +265,7 @@ bool Tmodulfenster::speichern() {
 
 bool Tmodulfenster::speichernUnter() {
     const QString datei = Meldungsdienst::aktuell().datei_speichern(
-        this, QStringLiteral("Speichern unter"), art_->filter, art_->endung, dateiname_);
+        this, QStringLiteral("Speichern unter"), speichernFilter(), art_->endung, dateiname_);
     if (datei.isEmpty()) return false;
     setzeDateiname(datei);
     return inDateiSchreiben(datei);

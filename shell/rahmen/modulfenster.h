@@ -52,6 +52,10 @@ public:
     virtual bool inDateiSchreiben(const QString& datei);
     void oeffnen();
 
+    // File dialog filters; by default the window table's.
+    virtual QStringList oeffnenFilter() const { return art_->filter; }
+    virtual QStringList speichernFilter() const { return art_->filter; }
+
     // The window's own work.
     virtual void neu();
     virtual void rechne() {}

@@ -1,0 +1,157 @@
+#include "shell/projekt/winrestorer.h"
+
+#include "engine/fktbaum.h"
+#include "engine/ini.h"
+#include "shell/dienste/meldungsdienst.h"
+#include "shell/formeln/formelbaum.h"
+#include "shell/rahmen/datei.h"
+#include "shell/rahmen/modulfenster.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace zol {
+
+namespace {
+
+constexpr const char* version = "ZOL50";
+
+std::string s(const QString& q) {
+    return q.toStdString();
+}
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+void lage_schreiben(Inidatei& ini, const char* abschnitt, const Fensterlage& l, bool sichtbar) {
+    if (sichtbar) ini.schreibe_bool(abschnitt, "visible", l.sichtbar);
+    ini.schreibe_zahl(abschnitt, "Width", l.breite);
+    ini.schreibe_zahl(abschnitt, "Height", l.hoehe);
+    ini.schreibe_zahl(abschnitt, "Top", l.oben);
+    ini.schreibe_zahl(abschnitt, "Left", l.links);
+    ini.schreibe_zahl(abschnitt, "WindowState", l.zustand);
+}
+
+// Position 0, 0 first; only a normal window takes the stored size and place.
+Fensterlage lage_lesen(const Inidatei& ini, const char* abschnitt, Fensterlage vorgabe) {
+    Fensterlage l;
+    l.sichtbar = ini.lies_bool(abschnitt, "visible", false);
+    l.zustand = static_cast<int>(ini.lies_zahl(abschnitt, "WindowState", 0));
+    l.breite = vorgabe.breite;
+    l.hoehe = vorgabe.hoehe;
+    if (l.zustand == 0) {
+        l.breite = static_cast<int>(ini.lies_zahl(abschnitt, "Width", vorgabe.breite));
+        l.hoehe = static_cast<int>(ini.lies_zahl(abschnitt, "Height", vorgabe.hoehe));
+        l.oben = static_cast<int>(ini.lies_zahl(abschnitt, "Top", vorgabe.oben));
+        l.links = static_cast<int>(ini.lies_zahl(abschnitt, "Left", vorgabe.links));
+    }
+    return l;
+}
+
+} // namespace
+
+TWinRestorer::TWinRestorer(const QString& datei) {
+    const QFileInfo info(datei);
+    const QString ohne =
+        info.suffix().isEmpty() ? datei : datei.left(datei.size() - info.suffix().size() - 1);
+    datei_ = ohne + QStringLiteral(".PRO");
+    // Keep a lower-case extension the user gave, so the file is found again on Linux.
+    if (info.suffix() == QLatin1String("pro")) datei_ = ohne + QStringLiteral(".pro");
+}
+
+QString modul_datei_finden(const QString& gespeichert) {
+    if (gespeichert.isEmpty()) return {};
+    if (QFileInfo(gespeichert).isFile()) return gespeichert;
+    const qsizetype trenner =
+        std::max(gespeichert.lastIndexOf(QLatin1Char('\\')), gespeichert.lastIndexOf('/'));
+    const QString bloss = gespeichert.mid(trenner + 1);
+    if (!bloss.isEmpty() && QFileInfo(bloss).isFile()) return QDir::current().filePath(bloss);
+    return {};
+}
+
+bool TWinRestorer::save(Projektumgebung& umgebung) {
+    Inidatei ini;
+    ini.schreibe("Hauptfenster", "Version", version);
+    const Fensterlage haupt = umgebung.hauptfenster();
+    lage_schreiben(ini, "Hauptfenster", haupt, false);
+    ini.schreibe("Hauptfenster", "Format", s(umgebung.vorgabeformat()));
+    lage_schreiben(ini, "Fenster", umgebung.werkzeugfenster(), true);
+    lage_schreiben(ini, "Anzeigefenster", umgebung.anzeigefenster(), true);
+    const Tfktbaum& formeln = formelbaum();
+    if (formeln.anzahl() > 0) ini.schreibe_zahl("Formeln", "Anzahl", formeln.anzahl());
+    for (int i = 0; i < formeln.anzahl(); ++i)
+        ini.schreibe("Formeln", "Nr" + std::to_string(i), formeln.eintrag(i));
+
+    // The window opened last comes first.
+    const QList<Tmodulfenster*> fenster = umgebung.modulfenster();
+    int k = 0;
+    for (auto it = fenster.crbegin(); it != fenster.crend(); ++it) {
+        Tmodulfenster* f = *it;
+        if (f->art().art < 0) continue;
+        const std::string abschnitt = "Formelfenster" + std::to_string(++k);
+        ini.schreibe_zahl(abschnitt, "Art", f->art().art);
+        f->speichern();
+        ini.schreibe(abschnitt, "Datei", s(QDir::toNativeSeparators(f->dateiname())));
+    }
+    ini.schreibe_zahl("Fenster", "Anzahl", k);
+
+    QStringList zeilen;
+    for (const std::string& z : ini.zeilen())
+        zeilen << q(z);
+    return zeilen_schreiben(datei_, zeilen);
+}
+
+bool TWinRestorer::restore(Projektumgebung& umgebung, bool ohneNamen) {
+    QStringList zeilen;
+    if (!QFileInfo(datei_).isFile()) {
+        meldung(QStringLiteral("Datei nicht gefunden oder fehlerhaft!"));
+        return false;
+    }
+    if (!zeilen_lesen(datei_, zeilen)) return false;
+    std::vector<std::string> z;
+    for (const QString& zeile : zeilen)
+        z.push_back(s(zeile));
+    Inidatei ini;
+    ini.einlesen(z);
+    if (ini.lies("Hauptfenster", "Version", "0") != version) {
+        meldung(QStringLiteral("Datei nicht gefunden oder fehlerhaft!"));
+        return false;
+    }
+
+    umgebung.setzeHauptfenster(lage_lesen(ini, "Hauptfenster", {true, 100, 100, 0, 0, 0}));
+    umgebung.setzeVorgabeformat(q(ini.lies("Hauptfenster", "Format", "0.00")));
+
+    Tfktbaum& formeln = formelbaum();
+    const long anzahl = ini.lies_zahl("Formeln", "Anzahl", 1);
+    for (long i = 0; i < anzahl && i < 100000; ++i) {
+        const std::string schluessel = "Nr" + std::to_string(i);
+        if (!ini.hat("Formeln", schluessel) && i > 0) continue;
+        formeln.definiere(ini.lies("Formeln", schluessel, "f(x)=x"));
+    }
+
+    umgebung.setzeAnzeigefenster(lage_lesen(ini, "Anzeigefenster", {false, 100, 100, 0, 0, 0}));
+    umgebung.setzeWerkzeugfenster(lage_lesen(ini, "Fenster", {false, 200, 200, 0, 500, 0}));
+
+    const long fensterzahl = ini.lies_zahl("Fenster", "Anzahl", 1);
+    // Back from the highest number, so windows open in the order they were first opened.
+    for (long k = std::min<long>(fensterzahl, 10000); k >= 1; --k) {
+        const std::string abschnitt = "Formelfenster" + std::to_string(k);
+        const int art = static_cast<int>(ini.lies_zahl(abschnitt, "Art", 0));
+        Tmodulfenster* f = umgebung.fensterErzeugen(art);
+        if (f == nullptr) continue;
+        const QString gespeichert = q(ini.lies(abschnitt, "Datei", ""));
+        const QString gefunden = modul_datei_finden(gespeichert);
+        if (gefunden.isEmpty())
+            meldung(gespeichert + QStringLiteral(" Datei nicht gefunden!"));
+        else
+            f->laden(gefunden);
+        if (ohneNamen) {
+            f->setzeDateiname({});
+            f->setWindowTitle(f->art().artname);
+        }
+        f->show();
+    }
+    return true;
+}
+
+} // namespace zol
