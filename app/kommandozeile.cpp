@@ -15,7 +15,9 @@ namespace {
 
 constexpr const char* aufruf_text =
     "Aufruf: zol --run DATEI|- [--format BILD]\n"
-    "        zol                (Rechnen im Direktmodus auf der Konsole)\n"
+    "        zol --konsole      (Rechnen im Direktmodus auf der Konsole)\n"
+    "        zol --batch ART [--load DATEI] [--set NAME=WERT]... [--command NAME]...\n"
+    "                        [--save DATEI]   (ein Fenster ohne Anzeige)\n"
     "  --run DATEI   führt ein Rechenprogramm aus (eine Anweisung je Zeile,\n"
     "                Ausgabe(...) gibt Werte aus); - liest die Standardeingabe\n"
     "  --format BILD Zahlenformat der Ausgaben, Vorgabe \"0.00\"\n";

@@ -47,6 +47,11 @@ QPointer<Tmodulfenster>& tabellenkalkulation() {
     return fenster;
 }
 
+QList<Tmodulfenster*>& lebende_fenster() {
+    static QList<Tmodulfenster*> liste;
+    return liste;
+}
+
 // The clipboard keeps at most this much of a pasted text, as a 32000-byte buffer did.
 constexpr int max_einfuegen = 31999;
 
@@ -75,9 +80,16 @@ Tmodulfenster::Tmodulfenster(const QString& klasse, QWidget* eltern)
     setObjectName(klasse);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(art_->titel);
+    lebende_fenster() << this;
 }
 
-Tmodulfenster::~Tmodulfenster() = default;
+Tmodulfenster::~Tmodulfenster() {
+    lebende_fenster().removeAll(this);
+}
+
+QList<Tmodulfenster*> Tmodulfenster::alleFenster() {
+    return lebende_fenster();
+}
 
 void Tmodulfenster::setzeFormat(const QString& bild) {
     format_ = bild;

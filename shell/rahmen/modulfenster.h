@@ -31,6 +31,8 @@ public:
     ~Tmodulfenster() override;
 
     const Fensterart& art() const { return *art_; }
+    // Every topic window alive, in the order they were created.
+    static QList<Tmodulfenster*> alleFenster();
 
     // The window's number format picture, data file and angle unit.
     QString format() const { return format_; }

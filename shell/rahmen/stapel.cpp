@@ -1,0 +1,253 @@
+#include "shell/rahmen/stapel.h"
+
+#include "shell/dienste/meldungsdienst.h"
+#include "shell/eingabe/zahleingaben.h"
+#include "shell/rahmen/modulfenster.h"
+#include "shell/rahmen/radiogruppe.h"
+#include "shell/rahmen/stringgrid.h"
+
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <ostream>
+
+namespace zol {
+
+namespace {
+
+std::string u8(const QString& s) {
+    return s.toStdString();
+}
+
+// Messages become output lines; questions are answered "Ja"; file dialogs are cancelled.
+class Stapelmeldungen : public Meldungsdienst {
+public:
+    explicit Stapelmeldungen(std::ostream& aus) : aus_(aus), vorher_(einsetzen(this)) {}
+    ~Stapelmeldungen() override { einsetzen(vorher_); }
+    void information(QWidget*, const QString& text) override { zeile("Meldung: ", text); }
+    bool frage(QWidget*, const QString& text) override {
+        zeile("Frage: ", text + QStringLiteral(" -> Ja"));
+        return true;
+    }
+    QString datei_oeffnen(QWidget*, const QString& titel, const QStringList&,
+                          const QString&) override {
+        zeile("Dateiauswahl abgebrochen: ", titel);
+        return {};
+    }
+    QString datei_speichern(QWidget*, const QString& titel, const QStringList&, const QString&,
+                            const QString&) override {
+        zeile("Dateiauswahl abgebrochen: ", titel);
+        return {};
+    }
+
+private:
+    void zeile(const char* vorsatz, const QString& text) {
+        const QStringList teile = text.split(QLatin1Char('\n'));
+        aus_ << vorsatz << u8(teile.first()) << "\n";
+        for (qsizetype i = 1; i < teile.size(); ++i)
+            aus_ << "  " << u8(teile[i]) << "\n";
+    }
+    std::ostream& aus_;
+    Meldungsdienst* vorher_;
+};
+
+// Dialogs that a command shows modally are closed as "Abbrechen" would close them.
+class Dialogschliesser {
+public:
+    Dialogschliesser() {
+        zeitgeber_.setInterval(5);
+        QObject::connect(&zeitgeber_, &QTimer::timeout, [] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
+        });
+        zeitgeber_.start();
+    }
+
+private:
+    QTimer zeitgeber_;
+};
+
+QString ohne_zeichen(QString text) {
+    text.remove(QLatin1Char('&'));
+    text.remove(QStringLiteral("..."));
+    return text.trimmed();
+}
+
+QAction* befehl_finden(Tmodulfenster& f, const QString& name) {
+    QList<QAction*> kandidaten = f.fensterbefehle();
+    for (const Befehlsbeschreibung& b : alle_befehle())
+        if (f.bietet(b.befehl)) kandidaten << f.aktion(b.befehl);
+    for (QAction* a : kandidaten)
+        if (a->objectName().compare(name, Qt::CaseInsensitive) == 0 ||
+            ohne_zeichen(a->text()).compare(ohne_zeichen(name), Qt::CaseInsensitive) == 0)
+            return a;
+    return nullptr;
+}
+
+bool setzen(Tmodulfenster& f, const QString& zuweisung, std::ostream& err) {
+    const qsizetype gleich = zuweisung.indexOf(QLatin1Char('='));
+    if (gleich <= 0) {
+        err << "Falsche Angabe bei --set: " << u8(zuweisung) << "\n";
+        return false;
+    }
+    QString name = zuweisung.left(gleich);
+    QString wert = zuweisung.mid(gleich + 1);
+    wert.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+    static const QRegularExpression zelle(QStringLiteral("^(.+)\\[(\\d+),(\\d+)\\]$"));
+    const QRegularExpressionMatch treffer = zelle.match(name);
+    if (treffer.hasMatch()) {
+        auto* g = f.findChild<TStringGrid*>(treffer.captured(1));
+        if (g == nullptr) {
+            err << "Kein Gitter namens " << u8(treffer.captured(1)) << "\n";
+            return false;
+        }
+        const int zeile = treffer.captured(2).toInt();
+        const int spalte = treffer.captured(3).toInt();
+        if (zeile >= g->rowCount()) g->setRowCount(zeile + 1);
+        if (spalte >= g->colCount()) g->setColCount(spalte + 1);
+        g->setCell(spalte, zeile, wert);
+        return true;
+    }
+    QWidget* w = f.findChild<QWidget*>(name);
+    if (w == nullptr) {
+        err << "Kein Steuerelement namens " << u8(name) << "\n";
+        return false;
+    }
+    const int zahl = wert.toInt();
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        e->setText(wert);
+    else if (auto* s = qobject_cast<Tspinbasis*>(w))
+        s->setText(wert);
+    else if (auto* m = qobject_cast<QPlainTextEdit*>(w))
+        m->setPlainText(wert);
+    else if (auto* t = qobject_cast<QTextEdit*>(w))
+        t->setPlainText(wert);
+    else if (auto* k = qobject_cast<QCheckBox*>(w))
+        k->setChecked(zahl != 0);
+    else if (auto* r = qobject_cast<QRadioButton*>(w))
+        r->setChecked(zahl != 0);
+    else if (auto* g = qobject_cast<TRadioGroup*>(w))
+        g->setItemIndex(zahl);
+    else if (auto* n = qobject_cast<QTabWidget*>(w))
+        n->setCurrentIndex(zahl);
+    else if (auto* c = qobject_cast<QComboBox*>(w))
+        c->isEditable() ? c->setEditText(wert) : c->setCurrentIndex(zahl);
+    else {
+        err << "Das Steuerelement " << u8(name) << " nimmt keinen Wert an.\n";
+        return false;
+    }
+    return true;
+}
+
+QString anzeigename(const QWidget* w) {
+    return w->objectName().isEmpty() ? QString::fromUtf8(w->metaObject()->className())
+                                     : w->objectName();
+}
+
+void ausgeben(const Tmodulfenster& f, std::ostream& aus) {
+    aus << "== " << u8(f.art().klasse) << " ==\n";
+    for (const QWidget* w : f.ergebnisanzeigen()) {
+        if (auto* g = qobject_cast<const TStringGrid*>(w)) {
+            aus << u8(anzeigename(w)) << ":\n";
+            for (int r = 0; r < g->rowCount(); ++r) {
+                QStringList zellen;
+                for (int c = 0; c < g->colCount(); ++c)
+                    zellen << g->cell(c, r);
+                aus << u8(zellen.join(QLatin1Char('\t'))) << "\n";
+            }
+        } else if (auto* m = qobject_cast<const QPlainTextEdit*>(w)) {
+            aus << u8(anzeigename(w)) << ":\n";
+            if (!m->toPlainText().isEmpty()) aus << u8(m->toPlainText()) << "\n";
+        } else if (auto* t = qobject_cast<const QTextEdit*>(w)) {
+            aus << u8(anzeigename(w)) << ":\n";
+            if (!t->toPlainText().isEmpty()) aus << u8(t->toPlainText()) << "\n";
+        } else if (auto* e = qobject_cast<const QLineEdit*>(w)) {
+            aus << u8(anzeigename(w)) << ": " << u8(e->text()) << "\n";
+        } else if (auto* s = qobject_cast<const QAbstractSpinBox*>(w)) {
+            aus << u8(anzeigename(w)) << ": " << u8(s->text()) << "\n";
+        }
+    }
+}
+
+QList<Tmodulfenster*> offene_fenster() {
+    return Tmodulfenster::alleFenster();
+}
+
+} // namespace
+
+int stapel_ausfuehren(const QStringList& argumente, std::ostream& aus, std::ostream& err) {
+    const qsizetype start = argumente.indexOf(QStringLiteral("--batch"));
+    if (start < 0 || start + 1 >= argumente.size()) {
+        err << "Aufruf: zol --batch ART [--load DATEI] [--set NAME=WERT]... [--command NAME]... "
+               "[--save DATEI]\n";
+        return 2;
+    }
+    const QString artangabe = argumente[start + 1];
+    bool zahl = false;
+    const int nummer = artangabe.toInt(&zahl);
+    const Fensterart* art = zahl ? fensterart_nach_nummer(nummer) : fensterart_nach_name(artangabe);
+    if (art == nullptr || !art->erzeugen) {
+        err << "Unbekannte oder noch nicht vorhandene Fensterart: " << u8(artangabe) << "\n";
+        return 2;
+    }
+
+    Stapelmeldungen meldungen(aus);
+    Dialogschliesser schliesser;
+    const QList<Tmodulfenster*> vorher = offene_fenster();
+    QPointer<Tmodulfenster> fenster = art->erzeugen();
+    QStringList befehle;
+    QString speichern;
+    for (qsizetype i = start + 2; i < argumente.size(); ++i) {
+        const QString& a = argumente[i];
+        const bool hat_wert = i + 1 < argumente.size();
+        if (a == QLatin1String("--load") && hat_wert) {
+            fenster->laden(argumente[++i]);
+        } else if (a == QLatin1String("--set") && hat_wert) {
+            if (!setzen(*fenster, argumente[++i], err)) return 2;
+        } else if (a == QLatin1String("--command") && hat_wert) {
+            befehle << argumente[++i];
+        } else if (a == QLatin1String("--save") && hat_wert) {
+            speichern = argumente[++i];
+        } else {
+            err << "Unbekannte oder unvollständige Angabe: " << u8(a) << "\n";
+            return 2;
+        }
+    }
+    if (befehle.isEmpty() && fenster->bietet(Befehl::rechne)) befehle << QStringLiteral("Rechne");
+    for (const QString& name : befehle) {
+        QAction* a = befehl_finden(*fenster, name);
+        if (a == nullptr) {
+            err << "Unbekannter Befehl: " << u8(name) << "\n";
+            return 2;
+        }
+        if (!a->isEnabled()) {
+            err << "Befehl gerade nicht verfügbar: " << u8(name) << "\n";
+            continue;
+        }
+        a->trigger();
+        QApplication::processEvents();
+        if (!fenster) break; // the command closed the window
+    }
+    if (fenster && !speichern.isEmpty()) {
+        fenster->setzeDateiname(speichern);
+        fenster->inDateiSchreiben(speichern);
+    }
+    if (fenster) ausgeben(*fenster, aus);
+    for (Tmodulfenster* f : offene_fenster())
+        if (f != fenster && !vorher.contains(f)) ausgeben(*f, aus);
+    aus.flush();
+    return 0;
+}
+
+} // namespace zol

@@ -1,0 +1,29 @@
+#pragma once
+// Batch mode: one topic window without a display, driven from the command line.
+//
+//   zol --batch KIND [--load FILE] [--set NAME=VALUE]... [--command NAME]... [--save FILE]
+//
+// KIND is a class name ("TEditForm"), a kind name ("Rechnen") or a kind number ("5").
+// --set writes a control found by its object name: edit fields and memos take the text ("\n"
+// in VALUE starts a new line), check boxes and radio buttons 0 or 1, radio groups, notebooks
+// and combo boxes an index, grid cells are written as NAME[row,col]=text.
+// --command runs a frame command or one of the window's own by its name, with or without
+// "&" and "..." ("Rechne", "Zeichnen", "Programm starten"); without any --command the window
+// computes ("Rechne") if it can.
+//
+// Output, in this order and form:
+//   Meldung: TEXT            a message box, when it appears (further lines of it indented)
+//   Frage: TEXT -> Ja        a question, always answered "Ja"
+//   == KLASSE ==             the batch window, then every window the commands opened
+//   NAME:                    each result control: edit fields as one line "NAME: text",
+//   ...                      memos line by line, grids as TAB-separated rows
+// Exit status 0; 2 for a usage error, an unknown kind, control or command.
+#include <QStringList>
+
+#include <iosfwd>
+
+namespace zol {
+
+int stapel_ausfuehren(const QStringList& argumente, std::ostream& aus, std::ostream& err);
+
+} // namespace zol
