@@ -1,5 +1,7 @@
 #include "shell/eingabe/zahlenform.h"
 
+#include "shell/dienste/programmhaken.h"
+
 #include "engine/zahlformat.h"
 #include "engine/zahlwert.h"
 
@@ -137,7 +139,10 @@ Tzahlenform::Tzahlenform(QWidget* eltern) : QDialog(eltern) {
     connect(OKButton, &QPushButton::clicked, this, &Tzahlenform::bestaetigen);
     connect(AbbrechenButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(HilfeButton, &QPushButton::clicked, this,
-            [this] { emit hilfeAngefordert(hilfekontext_zahlenformat); });
+            [this] {
+                emit hilfeAngefordert(hilfekontext_zahlenformat);
+                hilfe_anzeigen(hilfekontext_zahlenformat, this);
+            });
     vorschau();
 }
 
