@@ -75,9 +75,11 @@ bool potenz(long double a, long double b, long double& r) {
     return ganzpotenz(a, b, r);
 }
 
+// x! for whole x >= 0, with 0! = 1 as in every textbook, so binomial coefficients such as
+// FAK(5)/(FAK(0)*FAK(5)) work.
 bool fakultaet(long double x, long double& r) {
     if (x < 0 || x != std::trunc(x)) return false;
-    long double p = x;
+    long double p = x == 0 ? 1 : x;
     // The product overflows long before the factors run out for any large x, which also ends
     // the loop for arguments too big to count down in steps of one.
     for (long double k = x - 1; k >= 1; k -= 1) {

@@ -78,6 +78,8 @@ public:
     void zwischenablage(Befehl befehl, QWidget* ziel = nullptr);
 
 protected:
+    // "Drucken": the window's client area as an image on one page.
+    virtual void drucken();
     // Builds menus and tool bar from the offered commands, in the frame's standard layout.
     void rahmenAufbauen(const QList<Befehl>& angebot);
     // Registers a control to be saved; the registration order is the order in the file.
@@ -97,7 +99,6 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
-    void drucken();
     void druckereinrichtung();
     void zahlenformatWaehlen();
     void projektformelnBearbeiten();

@@ -278,6 +278,13 @@ TEditForm* TEditForm::programmStarten() {
     return ausgabe;
 }
 
+void TEditForm::drucken() {
+    QPrinter drucker(QPrinter::HighResolution);
+    QPrintDialog dialog(&drucker, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    Memo1->print(&drucker);
+}
+
 void TEditForm::formelnAusgeben() {
     for (const std::string& z : formeltexte(formelbaum()))
         Memo1->appendPlainText(QString::fromStdString(z));

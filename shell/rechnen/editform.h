@@ -36,6 +36,8 @@ public:
     void direktzeileAusfuehren();
 
 protected:
+    // Prints the lines of the text in the text's font.
+    void drucken() override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
 

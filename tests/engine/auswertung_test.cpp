@@ -88,7 +88,8 @@ TEST(Auswertung, Werte) {
                             {"(-2)^2", true, 4},
                             {"(-2)^3", true, -8},
                             {"4^0,5", true, 2, 1e-18L},
-                            {"FAK(0)", true, 0},
+                            {"FAK(0)", true, 1}, // 0! = 1
+                            {"FAK(5)/(FAK(0)*FAK(5))", true, 1},
                             {"FAK(1)", true, 1},
                             {"FAK(5)", true, 120},
                             {"FAK(10)", true, 3628800},
