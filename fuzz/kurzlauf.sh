@@ -17,7 +17,7 @@ if ! command -v clang++ >/dev/null; then
     exit 0
 fi
 cmake -S "$quelle" -B "$bau" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DZOL_FUZZ=ON -DZOL_BUILD_TESTS=OFF -DZOL_BUILD_BENCH=OFF >/dev/null
+    -DZOL_FUZZ=ON -DZOL_BUILD_GUI=ON -DZOL_BUILD_TESTS=OFF -DZOL_BUILD_BENCH=OFF >/dev/null
 cmake --build "$bau" --target "${ziele[@]/#/fuzz_}"
 export QT_QPA_PLATFORM=offscreen
 for ziel in "${ziele[@]}"; do
