@@ -20,6 +20,8 @@ cmake -S "$quelle" -B "$bau" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD
     -DZOL_FUZZ=ON -DZOL_BUILD_GUI=ON -DZOL_BUILD_TESTS=OFF -DZOL_BUILD_BENCH=OFF >/dev/null
 cmake --build "$bau" --target "${ziele[@]/#/fuzz_}"
 export QT_QPA_PLATFORM=offscreen
+# Fontconfig keeps caches for the life of the process; they are no leak of ours.
+export LSAN_OPTIONS=suppressions=$quelle/fuzz/text/lsan.supp
 for ziel in "${ziele[@]}"; do
     programm=$(find "$bau/fuzz" -type f -name "fuzz_$ziel" | head -n 1)
     korpus=$bau/korpus-$ziel

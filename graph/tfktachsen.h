@@ -1,0 +1,89 @@
+#pragma once
+// The plot engine: turns the settings of a plot window into the frame, axes, ticks, grid,
+// labels and titles of a page, and its curves into polylines. It paints nothing; everything
+// goes into the display list as objects.
+//
+// One engine object serves one rebuild: Tfktachsen e(liste, vorgaben); e.achsenzeichnen();
+// then for each curve e.aktuell = &eintrag; e.fktzeichnen(); (neuaufbau.h does all of it).
+#include "graph/tlist1.h"
+#include "graph/vorgaben.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zol {
+
+class tfunktion;
+
+class Tfktachsen {
+public:
+    static constexpr int max_striche = 200; // ticks per axis
+
+    Tfktachsen(Tlist1& liste, Tzeichenvorgaben& vorgaben);
+    Tfktachsen(const Tfktachsen&) = delete;
+    Tfktachsen& operator=(const Tfktachsen&) = delete;
+
+    // Reads the settings and computes the mapping. Clears a log flag whose range is not
+    // positive (with a message); an empty or non-finite range is reported once per engine.
+    void skalieren();
+    // World to page coordinates, rounded half to even.
+    std::int32_t xpunkt(long double x) const;
+    std::int32_t ypunkt(long double y) const;
+    // A line with the axis pen, a text with the label font.
+    void linie(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+    void textobjekt(std::int32_t x, std::int32_t y, const std::string& text);
+
+    void achsenzeichnen();
+    // Curves of the current record.
+    void fktzeichnen();
+    const Teinzelnefkt* aktuell = nullptr;
+
+    // The mapping of the last skalieren (page units).
+    bool gueltig() const { return gueltig_; }
+    std::int32_t rechts() const { return rechts_; }
+    std::int32_t oben() const { return oben_; }
+    std::int32_t links() const { return links_; }
+    std::int32_t unten() const { return unten_; }
+    // Page positions of the ticks of the last achsenzeichnen.
+    const std::vector<std::int32_t>& xstriche() const { return xstriche_; }
+    const std::vector<std::int32_t>& ystriche() const { return ystriche_; }
+
+private:
+    void striche_erzeugen(bool xachse);
+    void strich_x(long double v, int& zaehler);
+    void strich_y(long double v, int& zaehler);
+    std::string zahl(long double v) const;
+    void textzeile(const std::string& zeile);
+
+    // Curves (fktkurven.cpp).
+    bool x_abtastung(long double& x0, long double& h, int& n) const;
+    bool im_ybereich(long double v) const;
+    void wertkurve(const tfunktion& f);
+    void ableitkurve(const tfunktion& f);
+    void zweitableitkurve(const tfunktion& f);
+    void integralkurve(const tfunktion& f);
+    void parameterkurve(const tfunktion& fx, const tfunktion& fy);
+    void tabellenkurve();
+    void streckeanfuegen(Tpunkt a, Tpunkt b);
+    void linienzugabschliessen();
+
+    Tlist1& liste_;
+    Tzeichenvorgaben& v_;
+    // Mapping: offsets are whole numbers, kept wide so that extreme ranges cannot overflow.
+    long double xoffset_ = 0, yoffset_ = 0;
+    std::int32_t breite_ = 0, hoehe_ = 0;
+    long double xbereich_ = 0, xskal_ = 0, xlogskal_ = 0;
+    long double ybereich_ = 0, yskal_ = 0, ylogskal_ = 0;
+    std::int32_t rechts_ = 0, oben_ = 0, links_ = 0, unten_ = 0;
+    bool gueltig_ = false;
+    bool bereich_gemeldet_ = false;
+    // Curve point buffer.
+    int punktzahl_ = 0;
+    std::array<Tpunkt, 1000> puffer_{};
+    std::vector<std::int32_t> xstriche_, ystriche_;
+    std::int32_t x0_ = 0, y0_ = 0; // page position of the axes
+};
+
+} // namespace zol
