@@ -2,8 +2,10 @@
 #include "app/kommandozeile.h"
 #include "shell/dienste/meldungsdienst.h"
 #include "shell/dienste/uebersetzung.h"
+#include "shell/haupt/mainform.h"
+#include "shell/haupt/start.h"
+#include "shell/hilfe/hilfe.h"
 #include "shell/rahmen/stapel.h"
-#include "shell/rechnen/editform.h"
 
 #include <QApplication>
 
@@ -13,6 +15,7 @@
 #endif
 
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,8 +53,10 @@ int main(int argc, char** argv) {
     zol::alle_fensterarten_registrieren();
     if (stapel) return zol::stapel_ausfuehren(QApplication::arguments(), std::cout, std::cerr);
 
-    // Until the main window exists, the program opens a calculation window.
-    auto* rechnen = new zol::TEditForm;
-    rechnen->show();
-    return QApplication::exec();
+    zol::hilfe_einrichten();
+    // Main window, single dialogs, start screen, then the lessons or "Standard.pro".
+    std::unique_ptr<zol::TMainForm> haupt = zol::programm_starten();
+    const int status = QApplication::exec();
+    haupt.reset();
+    return status;
 }

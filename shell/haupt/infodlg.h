@@ -1,0 +1,17 @@
+#pragma once
+// The about window: shown briefly as the start screen, and by "In&fo...".
+#include <QDialog>
+
+namespace zol {
+
+class Tinfodlg : public QDialog {
+    Q_OBJECT
+public:
+    // startbild: a frameless start screen without buttons.
+    explicit Tinfodlg(QWidget* eltern = nullptr, bool startbild = false);
+};
+
+// The program's icon (a drawn coordinate system with a curve).
+QIcon programmsymbol();
+
+} // namespace zol
