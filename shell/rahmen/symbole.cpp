@@ -41,6 +41,33 @@ QIcon kurvensymbol() {
     return QIcon(bild);
 }
 
+// Cut, copy and paste drawn from simple shapes, so they look the same with any font.
+QIcon ablagesymbol(Befehl befehl) {
+    QPixmap bild(32, 32);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1.6));
+    if (befehl == Befehl::ausschneiden) {
+        p.drawLine(10, 4, 20, 20);
+        p.drawLine(22, 4, 12, 20);
+        p.drawEllipse(QPointF(9, 24), 4, 4);
+        p.drawEllipse(QPointF(23, 24), 4, 4);
+    } else if (befehl == Befehl::kopieren) {
+        p.setBrush(Qt::white);
+        p.drawRect(5, 4, 14, 18);
+        p.drawRect(13, 10, 14, 18);
+    } else {
+        p.setBrush(QColor(200, 160, 100));
+        p.drawRoundedRect(6, 5, 20, 24, 2, 2);
+        p.setBrush(Qt::white);
+        p.drawRect(11, 11, 14, 16);
+        p.setBrush(QColor(120, 120, 120));
+        p.drawRect(12, 3, 8, 5);
+    }
+    return QIcon(bild);
+}
+
 } // namespace
 
 QIcon befehlssymbol(Befehl befehl) {
@@ -70,6 +97,10 @@ QIcon befehlssymbol(Befehl befehl) {
         return wortsymbol(QStringLiteral("0,0"), Qt::black);
     case Befehl::projektformeln:
         return wortsymbol(QStringLiteral("f(x)"), Qt::darkBlue);
+    case Befehl::ausschneiden:
+    case Befehl::kopieren:
+    case Befehl::einfuegen:
+        return ablagesymbol(befehl);
     default:
         return {};
     }

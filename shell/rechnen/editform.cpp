@@ -58,7 +58,7 @@ TEditForm::TEditForm(QWidget* eltern) : Tmodulfenster(QStringLiteral("TEditForm"
     werkzeugleisteAufbauen();
     setzeModus(1);
     raenderSetzen();
-    resize(520, 400);
+    resize(720, 440);
 }
 
 void TEditForm::menuesAufbauen() {
@@ -98,6 +98,7 @@ void TEditForm::menuesAufbauen() {
     QAction* schrift =
         eigenerBefehl(QStringLiteral("Schriftwaehlen"), QStringLiteral("Schrift &wählen..."));
     schrift->setToolTip(QStringLiteral("Schrift"));
+    schrift->setIconText(QStringLiteral("Schrift"));
     connect(schrift, &QAction::triggered, this, [this] { schriftWaehlen(); });
     rechnen->addAction(programmStarten_);
     rechnen->addAction(direktModus_);
@@ -144,16 +145,23 @@ void TEditForm::werkzeugleisteAufbauen() {
     connect(wechsel, &QAction::triggered, this,
             [this] { setzeModus(programmStarten_->isEnabled() ? 1 : 0); });
     knopf(QStringLiteral("SpeedButton15"), wechsel, QStringLiteral("Direkt <-> Programm"));
-    knopf(QStringLiteral("SpeedButton21"), findChild<QAction*>(QStringLiteral("Formelnausgeben")),
-          QStringLiteral("Formeln ausgeben"));
+    QToolButton* ausgeben = knopf(QStringLiteral("SpeedButton21"),
+                                  findChild<QAction*>(QStringLiteral("Formelnausgeben")),
+                                  QStringLiteral("Formeln ausgeben"));
+    ausgeben->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ausgeben->setIcon(befehlssymbol(Befehl::ergebnisse_definieren));
     QAction* schrift = findChild<QAction*>(QStringLiteral("Schriftwaehlen"));
-    QToolButton* s = knopf(QStringLiteral("SpeedButton22"), schrift, QStringLiteral("Schrift"));
-    s->setIcon(QIcon());
-    s->setText(QStringLiteral("Schrift"));
+    knopf(QStringLiteral("SpeedButton22"), schrift, QStringLiteral("Schrift"))
+        ->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // The red "Rechne" button has its own action, so the menu entry keeps its longer caption;
+    // both run the program and are enabled together.
+    auto* rechne = new QAction(QStringLiteral("Rechne"), this);
+    rechne->setEnabled(programmStarten_->isEnabled());
+    connect(rechne, &QAction::triggered, programmStarten_, &QAction::trigger);
+    connect(programmStarten_, &QAction::enabledChanged, rechne, &QAction::setEnabled);
     SpeedButton1 =
-        knopf(QStringLiteral("SpeedButton1"), programmStarten_, QStringLiteral("Programm starten"));
+        knopf(QStringLiteral("SpeedButton1"), rechne, QStringLiteral("Programm starten"));
     SpeedButton1->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    SpeedButton1->setText(QStringLiteral("Rechne"));
     SpeedButton1->setStyleSheet(QStringLiteral("QToolButton { color: #c00000; font-weight: bold; }"
                                                "QToolButton:disabled { color: #a0a0a0; }"));
     knopf(QStringLiteral("saveas"), aktion(Befehl::speichern_unter), {});
@@ -165,12 +173,8 @@ void TEditForm::werkzeugleisteAufbauen() {
     const QString hinweise[] = {QStringLiteral("Ausschneiden"), QStringLiteral("Kopieren"),
                                 QStringLiteral("Einfügen")};
     const Befehl ablage[] = {Befehl::ausschneiden, Befehl::kopieren, Befehl::einfuegen};
-    const char* texte[] = {"✂", "⧉", "📋"};
-    for (int i = 0; i < 3; ++i) {
-        QToolButton* k = knopf(namen[i], aktion(ablage[i]), hinweise[i]);
-        k->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        k->setText(QString::fromUtf8(texte[i]));
-    }
+    for (int i = 0; i < 3; ++i)
+        knopf(namen[i], aktion(ablage[i]), hinweise[i]);
     leiste->addSeparator();
     knopf(QStringLiteral("SpeedButton10"), aktion(Befehl::beenden), QStringLiteral("Beenden"));
     knopf(QStringLiteral("SpeedButton19"), aktion(Befehl::zahlenformat),
