@@ -75,7 +75,8 @@ public:
     const QList<QWidget*>& komponenten() const { return komponenten_; }
 
     // The grid-aware clipboard commands on the focused control (or on the given one).
-    void zwischenablage(Befehl befehl, QWidget* ziel = nullptr);
+    // Windows whose grid grows on paste (the spreadsheet) override it.
+    virtual void zwischenablage(Befehl befehl, QWidget* ziel = nullptr);
 
 protected:
     // "Drucken": the window's client area as an image on one page.
