@@ -1,0 +1,308 @@
+#include "modules/analysis/tabellenrechnung.h"
+
+#include "engine/fktbaum.h"
+#include "engine/hilfen.h"
+#include "engine/meldung.h"
+#include "engine/zahlformat.h"
+#include "engine/zahlwert.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zol {
+
+namespace {
+
+// The sheet reports nothing while it computes: a refused formula just shows its text.
+class Stumm {
+public:
+    Stumm() : vorher_(setze_meldungsempfaenger(nullptr)) {}
+    ~Stumm() { setze_meldungsempfaenger(std::move(vorher_)); }
+    Stumm(const Stumm&) = delete;
+    Stumm& operator=(const Stumm&) = delete;
+
+private:
+    Meldungsempfaenger vorher_;
+};
+
+constexpr std::string_view summe_anfang = "=SUMME(";
+
+// Numbers may be typed with the comma or the point ("2,5" and "2.5" are both two and a half);
+// zahltext is the number as the formula language writes it.
+bool zahl_lesen(const std::string& t, std::string& zahltext) {
+    long double wert = 0;
+    std::string s = t;
+    if (!zahlwert(s, wert)) {
+        std::replace(s.begin(), s.end(), '.', ',');
+        if (!zahlwert(s, wert)) return false;
+    }
+    // The formula language has no unary plus.
+    if (!s.empty() && s.front() == '+') s.erase(0, 1);
+    zahltext = std::move(s);
+    return true;
+}
+
+bool ist_summe(const std::string& t) {
+    return t.starts_with(summe_anfang) && t.find(')') == t.size() - 1;
+}
+
+// Text as typed, blanks removed and upper-cased, as every rule reads it.
+std::string normiert(std::string_view eingabe) {
+    return gross(leerzeichenweg(eingabe));
+}
+
+// name=term through the table's evaluate-or-define entry point.
+bool definieren(Tfktbaum& baum, const std::string& name, const std::string& term) {
+    if (term.empty()) return false;
+    std::string text = name + "=" + term;
+    long double wert = 0;
+    return baum.untersuche(text, wert);
+}
+
+bool abfragen(Tfktbaum& baum, const std::string& name, long double& wert) {
+    std::string text = name + "=";
+    return baum.untersuche(text, wert);
+}
+
+// A cell reference that lies inside the sheet.
+bool im_blatt(const Tabellenzugriff& blatt, int spalte, int zeile) {
+    return spalte >= 1 && zeile >= 1 && spalte < blatt.spalten() && zeile < blatt.zeilen();
+}
+
+// Defines the cell as term and shows its value, or its input text when that fails.
+Zellergebnis term_zeigen(Tfktbaum& baum, Tabellenzugriff& blatt, int spalte, int zeile,
+                         const std::string& name, const std::string& term,
+                         const std::string& eingabe, std::string_view bild, Zellart art) {
+    Zellergebnis e;
+    e.art = art;
+    e.definiert = definieren(baum, name, term);
+    long double wert = 0;
+    if (e.definiert && abfragen(baum, name, wert))
+        blatt.setzeAnzeige(spalte, zeile, format(bild, wert));
+    else
+        blatt.setzeAnzeige(spalte, zeile, eingabe);
+    return e;
+}
+
+Zellergebnis summe_rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, int spalte, int zeile,
+                           const std::string& name, const std::string& t,
+                           const std::string& eingabe, std::string_view bild) {
+    Zellergebnis e;
+    e.art = Zellart::summe;
+    e.unveraendert = true;
+    Zellbereich b;
+    const std::string bereich = t.substr(summe_anfang.size(), t.size() - summe_anfang.size() - 1);
+    if (!bereich_lesen(bereich, b) || !im_blatt(blatt, b.links, b.oben) ||
+        !im_blatt(blatt, b.rechts, b.unten))
+        return e;
+    if (b.enthaelt(spalte, zeile)) {
+        // A sum over itself would add its own last value again on every sweep.
+        e.unveraendert = false;
+        blatt.setzeAnzeige(spalte, zeile, eingabe);
+        return e;
+    }
+    long double summe = 0;
+    for (int r = b.oben; r <= b.unten; ++r) {
+        for (int c = b.links; c <= b.rechts; ++c) {
+            const std::string text = blatt.anzeige(c, r);
+            // An empty cell counts as nothing; anything else must be a number.
+            if (ist_leer(text)) continue;
+            long double wert = 0;
+            if (!zahlwert(leerzeichenweg(text), wert)) return e;
+            summe += wert;
+        }
+    }
+    if (!std::isfinite(summe)) return e;
+    e.unveraendert = false;
+    const std::string gezeigt = format(bild, summe);
+    blatt.setzeAnzeige(spalte, zeile, gezeigt);
+    // The cell stands for the shown value; a picture with text in it cannot be read back, so
+    // the plain value stands in then.
+    e.definiert = definieren(baum, name, leerzeichenweg(gezeigt)) ||
+                  definieren(baum, name, allgemeinformat(summe));
+    return e;
+}
+
+Zellergebnis rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, int spalte, int zeile,
+                     std::string_view bild) {
+    const std::string eingabe = blatt.eingabe(spalte, zeile);
+    const std::string t = normiert(eingabe);
+    Zellergebnis e;
+    if (t.empty()) return e;
+    const std::string name = zellname(spalte, zeile);
+    if (name.empty()) return e;
+
+    std::string zahltext;
+    if (zahl_lesen(t, zahltext))
+        return term_zeigen(baum, blatt, spalte, zeile, name, zahltext, eingabe, bild,
+                           Zellart::zahl);
+    if (ist_summe(t)) return summe_rechnen(baum, blatt, spalte, zeile, name, t, eingabe, bild);
+    if (t.front() == '=')
+        return term_zeigen(baum, blatt, spalte, zeile, name, t.substr(1), eingabe, bild,
+                           Zellart::formel);
+    if (t.back() == '=')
+        return term_zeigen(baum, blatt, spalte, zeile, name, t.substr(0, t.size() - 1), eingabe,
+                           bild, Zellart::rechnung);
+
+    // Free text, or a definition for the table (f(x)=x^2): handed over as it is.
+    e.art = Zellart::text;
+    std::string text = t;
+    long double wert = 0;
+    const bool ok = baum.untersuche(text, wert);
+    std::string n, rechts, variable;
+    e.definiert =
+        ok && Tfktbaum::aufspalten(t, n, rechts, variable) && n == name && !rechts.empty();
+    blatt.setzeAnzeige(spalte, zeile, eingabe);
+    return e;
+}
+
+} // namespace
+
+std::string zellname(int spalte, int zeile) {
+    const std::string buchstaben = spaltenname(spalte);
+    if (buchstaben.empty() || zeile < 1) return {};
+    return buchstaben + std::to_string(zeile);
+}
+
+bool bereich_lesen(std::string_view text, Zellbereich& bereich) {
+    const std::size_t doppelpunkt = text.find(':');
+    if (doppelpunkt == std::string_view::npos) return false;
+    Zellbereich b;
+    if (!zellbezug(text.substr(0, doppelpunkt), b.links, b.oben) ||
+        !zellbezug(text.substr(doppelpunkt + 1), b.rechts, b.unten))
+        return false;
+    bereich = b;
+    return true;
+}
+
+Tabellenblatt::Tabellenblatt(int zeilen, int spalten)
+    : zeilen_(std::max(zeilen, 1)), spalten_(std::max(spalten, 1)),
+      eingaben_(static_cast<std::size_t>(zeilen_) * static_cast<std::size_t>(spalten_)),
+      anzeigen_(eingaben_.size()) {}
+
+std::size_t Tabellenblatt::stelle(int spalte, int zeile) const {
+    return static_cast<std::size_t>(zeile) * static_cast<std::size_t>(spalten_) +
+           static_cast<std::size_t>(spalte);
+}
+
+std::string Tabellenblatt::eingabe(int spalte, int zeile) const {
+    if (spalte < 0 || zeile < 0 || spalte >= spalten_ || zeile >= zeilen_) return {};
+    return eingaben_[stelle(spalte, zeile)];
+}
+
+std::string Tabellenblatt::anzeige(int spalte, int zeile) const {
+    if (spalte < 0 || zeile < 0 || spalte >= spalten_ || zeile >= zeilen_) return {};
+    return anzeigen_[stelle(spalte, zeile)];
+}
+
+void Tabellenblatt::setzeAnzeige(int spalte, int zeile, const std::string& text) {
+    if (spalte < 0 || zeile < 0 || spalte >= spalten_ || zeile >= zeilen_) return;
+    anzeigen_[stelle(spalte, zeile)] = text;
+}
+
+void Tabellenblatt::setzeEingabe(int spalte, int zeile, const std::string& text) {
+    if (spalte < 0 || zeile < 0 || spalte >= spalten_ || zeile >= zeilen_) return;
+    eingaben_[stelle(spalte, zeile)] = text;
+    anzeigen_[stelle(spalte, zeile)] = text;
+}
+
+bool ist_leer(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+Zellart zellart(std::string_view eingabe) {
+    const std::string t = normiert(eingabe);
+    std::string zahltext;
+    if (t.empty()) return Zellart::leer;
+    if (zahl_lesen(t, zahltext)) return Zellart::zahl;
+    if (ist_summe(t)) return Zellart::summe;
+    if (t.front() == '=') return Zellart::formel;
+    if (t.back() == '=') return Zellart::rechnung;
+    return Zellart::text;
+}
+
+Zellergebnis zelle_rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, int spalte, int zeile,
+                           std::string_view format) {
+    Stumm stumm;
+    if (!im_blatt(blatt, spalte, zeile)) return {};
+    return rechnen(baum, blatt, spalte, zeile, format);
+}
+
+void blatt_rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, std::string_view format) {
+    Stumm stumm;
+    baum.alle_loeschen();
+    for (int durchgang = 0; durchgang < 3; ++durchgang)
+        for (int r = 1; r < blatt.zeilen(); ++r)
+            for (int c = 1; c < blatt.spalten(); ++c)
+                rechnen(baum, blatt, c, r, format);
+}
+
+void formeln_anzeigen(Tabellenzugriff& blatt) {
+    for (int r = 1; r < blatt.zeilen(); ++r) {
+        for (int c = 1; c < blatt.spalten(); ++c) {
+            const std::string e = blatt.eingabe(c, r);
+            if (!ist_leer(e)) blatt.setzeAnzeige(c, r, e);
+        }
+    }
+}
+
+Einfuegeplan einfuegen_planen(std::string_view text, int links, int oben, int zeilen, int spalten,
+                              bool wachsen) {
+    Einfuegeplan plan;
+    plan.zeilen = zeilen;
+    plan.spalten = spalten;
+    std::vector<std::string_view> zeilentexte;
+    std::size_t anfang = 0;
+    while (anfang <= text.size()) {
+        const std::size_t ende = text.find('\n', anfang);
+        if (ende == std::string_view::npos) {
+            zeilentexte.push_back(text.substr(anfang));
+            break;
+        }
+        zeilentexte.push_back(text.substr(anfang, ende - anfang));
+        anfang = ende + 1;
+    }
+    // A final line break does not start another line.
+    if (!zeilentexte.empty() && zeilentexte.back().empty()) zeilentexte.pop_back();
+
+    for (std::size_t i = 0; i < zeilentexte.size(); ++i) {
+        std::string_view zeile = zeilentexte[i];
+        if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
+        const int r = oben + static_cast<int>(i);
+        if (r >= plan.zeilen) {
+            if (!wachsen) break;
+            plan.zeilen = r + 1;
+        }
+        std::size_t feldanfang = 0;
+        for (int j = 0;; ++j) {
+            const std::size_t tab = zeile.find('\t', feldanfang);
+            const std::string_view feld =
+                zeile.substr(feldanfang, tab == std::string_view::npos ? std::string_view::npos
+                                                                       : tab - feldanfang);
+            const int c = links + j;
+            if (c >= plan.spalten) {
+                if (!wachsen || c >= max_spalten) break;
+                plan.spalten = c + 1;
+            }
+            plan.felder.push_back({c, r, std::string(feld)});
+            if (tab == std::string_view::npos) break;
+            feldanfang = tab + 1;
+        }
+    }
+    return plan;
+}
+
+std::string zeichnen_pruefen(const Zellbereich& auswahl) {
+    const int zeilen = auswahl.unten - auswahl.oben + 1;
+    const int spalten = auswahl.rechts - auswahl.links + 1;
+    if (zeilen <= 1 || spalten <= 1) return "Sie müssen zuerst Werte markieren!";
+    if (spalten != 2) return "Es müssen genau 2 Spalten markiert werden.";
+    return {};
+}
+
+int zoomfaktor(int schriftgroesse, bool groesser) {
+    if (groesser) return schriftgroesse < 30 ? 12 : 0;
+    return schriftgroesse > 6 ? 8 : 0;
+}
+
+} // namespace zol
