@@ -16,6 +16,8 @@
 #include <QTextEdit>
 #include <QWidget>
 
+#include <limits>
+
 namespace zol {
 
 namespace {
@@ -227,15 +229,21 @@ void Tsaveloadlist::componentenladen(QWidget* fenster, const QList<QWidget*>& ko
             l->addItems(inhalt);
         }
         if (auto* s = qobject_cast<TStringGrid*>(w); s && leser.block(inhalt)) {
-            // Each row sets the column count to its own field count, as the grid did before.
+            // Each row sets the column count to its own field count, as the grid did before, so
+            // a cell survives only below the count of its own and of every later row. The grid is
+            // resized once with that result instead of once per row.
+            QList<QStringList> zeilen;
+            for (const QString& z : inhalt)
+                zeilen << z.split(QLatin1Char('\t'));
             s->setRowCount(std::max<int>(static_cast<int>(inhalt.size()), s->fixedRows() + 1));
-            for (int r = 0; r < inhalt.size(); ++r) {
-                const QStringList zellen = inhalt[r].split(QLatin1Char('\t'));
-                s->setColCount(std::max<int>(static_cast<int>(zellen.size()), s->fixedCols() + 1));
-                for (int c = 0; c < zellen.size(); ++c)
-                    s->setCell(c, r, zellen[c]);
+            int bleibt = std::numeric_limits<int>::max();
+            for (qsizetype r = zeilen.size() - 1; r >= 0; --r) {
+                const int felder = static_cast<int>(zeilen[r].size());
+                bleibt = std::min(bleibt, std::max(felder, s->fixedCols() + 1));
+                if (r == zeilen.size() - 1) s->setColCount(bleibt);
+                for (int c = 0; c < std::min(felder, bleibt); ++c)
+                    s->setCell(c, static_cast<int>(r), zeilen[r][c]);
             }
-            s->setRowCount(std::max<int>(static_cast<int>(inhalt.size()), s->fixedRows() + 1));
         }
     }
 }

@@ -224,7 +224,9 @@ int stapel_ausfuehren(const QStringList& argumente, std::ostream& aus, std::ostr
             return 2;
         }
     }
-    if (befehle.isEmpty() && fenster->bietet(Befehl::rechne)) befehle << QStringLiteral("Rechne");
+    // Without a command the window computes, whether "Rechne" is the frame's or its own.
+    if (befehle.isEmpty() && befehl_finden(*fenster, QStringLiteral("Rechne")))
+        befehle << QStringLiteral("Rechne");
     for (const QString& name : befehle) {
         QAction* a = befehl_finden(*fenster, name);
         if (a == nullptr) {

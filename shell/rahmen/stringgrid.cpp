@@ -63,20 +63,25 @@ void TStringGrid::setCell(int spalte, int zeile, const QString& text) {
     z->setText(text);
 }
 
-// Fixed cells look like headers and cannot be edited or selected.
+// Fixed cells look like headers and cannot be edited or selected. Only cells whose state is
+// wrong are touched: setting flags on every item of a large grid after each resize is slow.
 void TStringGrid::fixierteZellenGestalten() {
+    const Qt::ItemFlags fest_flags = Qt::ItemIsEnabled;
+    const Qt::ItemFlags frei_flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
     for (int r = 0; r < rowCount(); ++r) {
         for (int c = 0; c < columnCount(); ++c) {
             const bool fest = r < fixedRows_ || c < fixedCols_;
             QTableWidgetItem* z = item(r, c);
-            if (z == nullptr && !fest) continue;
             if (z == nullptr) {
+                if (!fest) continue;
                 z = new QTableWidgetItem;
                 setItem(r, c, z);
             }
-            z->setFlags(fest ? Qt::ItemIsEnabled
-                             : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
-            z->setBackground(fest ? palette().button() : palette().base());
+            const Qt::ItemFlags soll = fest ? fest_flags : frei_flags;
+            if (z->flags() != soll) {
+                z->setFlags(soll);
+                z->setBackground(fest ? palette().button() : palette().base());
+            }
         }
     }
 }
