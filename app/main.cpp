@@ -6,6 +6,7 @@
 #include "shell/haupt/start.h"
 #include "shell/hilfe/hilfe.h"
 #include "shell/rahmen/stapel.h"
+#include "shell/zeichnen/bildexport_befehl.h"
 
 #include <QApplication>
 
@@ -26,10 +27,13 @@ int main(int argc, char** argv) {
         return zol::konsole_ausfuehren(argumente, std::cin, std::cout, std::cerr);
 
     bool stapel = false;
-    for (const std::string& a : argumente)
+    bool bildexport = false;
+    for (const std::string& a : argumente) {
         stapel = stapel || a == "--batch";
-    // Batch mode needs no display.
-    if (stapel) {
+        bildexport = bildexport || a == "--export";
+    }
+    // Batch mode and picture export need no display.
+    if (stapel || bildexport) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #ifdef Q_OS_UNIX
         if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
@@ -38,7 +42,7 @@ int main(int argc, char** argv) {
             qputenv("XDG_RUNTIME_DIR", ordner);
         }
 #endif
-        // The offscreen platform's notes about window hints are of no use to a batch run.
+        // The offscreen platform's notes about window hints are of no use here.
         qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
             if (art != QtDebugMsg && art != QtInfoMsg && !text.contains("propagateSizeHints"))
                 std::cerr << text.toStdString() << "\n";
@@ -52,6 +56,7 @@ int main(int argc, char** argv) {
     zol::engine_meldungen_anzeigen();
     zol::alle_fensterarten_registrieren();
     if (stapel) return zol::stapel_ausfuehren(QApplication::arguments(), std::cout, std::cerr);
+    if (bildexport) return zol::export_ausfuehren(QApplication::arguments(), std::cout, std::cerr);
 
     zol::hilfe_einrichten();
     // Main window, single dialogs, start screen, then the lessons or "Standard.pro".

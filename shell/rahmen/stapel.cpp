@@ -1,6 +1,6 @@
 #include "shell/rahmen/stapel.h"
 
-#include "shell/dienste/meldungsdienst.h"
+#include "shell/dienste/konsolenmeldungen.h"
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/rahmen/modulfenster.h"
 #include "shell/rahmen/radiogruppe.h"
@@ -30,38 +30,6 @@ namespace {
 std::string u8(const QString& s) {
     return s.toStdString();
 }
-
-// Messages become output lines; questions are answered "Ja"; file dialogs are cancelled.
-class Stapelmeldungen : public Meldungsdienst {
-public:
-    explicit Stapelmeldungen(std::ostream& aus) : aus_(aus), vorher_(einsetzen(this)) {}
-    ~Stapelmeldungen() override { einsetzen(vorher_); }
-    void information(QWidget*, const QString& text) override { zeile("Meldung: ", text); }
-    bool frage(QWidget*, const QString& text) override {
-        zeile("Frage: ", text + QStringLiteral(" -> Ja"));
-        return true;
-    }
-    QString datei_oeffnen(QWidget*, const QString& titel, const QStringList&,
-                          const QString&) override {
-        zeile("Dateiauswahl abgebrochen: ", titel);
-        return {};
-    }
-    QString datei_speichern(QWidget*, const QString& titel, const QStringList&, const QString&,
-                            const QString&) override {
-        zeile("Dateiauswahl abgebrochen: ", titel);
-        return {};
-    }
-
-private:
-    void zeile(const char* vorsatz, const QString& text) {
-        const QStringList teile = text.split(QLatin1Char('\n'));
-        aus_ << vorsatz << u8(teile.first()) << "\n";
-        for (qsizetype i = 1; i < teile.size(); ++i)
-            aus_ << "  " << u8(teile[i]) << "\n";
-    }
-    std::ostream& aus_;
-    Meldungsdienst* vorher_;
-};
 
 // Dialogs that a command shows modally are closed as "Abbrechen" would close them.
 class Dialogschliesser {
@@ -202,7 +170,7 @@ int stapel_ausfuehren(const QStringList& argumente, std::ostream& aus, std::ostr
         return 2;
     }
 
-    Stapelmeldungen meldungen(aus);
+    Konsolenmeldungen meldungen(aus);
     Dialogschliesser schliesser;
     const QList<Tmodulfenster*> vorher = offene_fenster();
     QPointer<Tmodulfenster> fenster = art->erzeugen();

@@ -1,0 +1,35 @@
+#pragma once
+// The message service of the modes without a display (batch, picture export): messages become
+// output lines, questions are answered "Ja", file dialogs are cancelled. It is in force while
+// the object lives.
+#include "shell/dienste/meldungsdienst.h"
+
+#include <iosfwd>
+
+namespace zol {
+
+class Konsolenmeldungen : public Meldungsdienst {
+public:
+    explicit Konsolenmeldungen(std::ostream& aus);
+    ~Konsolenmeldungen() override;
+    Konsolenmeldungen(const Konsolenmeldungen&) = delete;
+    Konsolenmeldungen& operator=(const Konsolenmeldungen&) = delete;
+
+    void information(QWidget*, const QString& text) override;
+    bool frage(QWidget*, const QString& text) override;
+    QString datei_oeffnen(QWidget*, const QString& titel, const QStringList&,
+                          const QString&) override;
+    QString datei_speichern(QWidget*, const QString& titel, const QStringList&, const QString&,
+                            const QString&) override;
+    // How many messages and questions appeared.
+    int anzahl() const { return anzahl_; }
+
+private:
+    // "Meldung: TEXT", further lines of the text indented.
+    void zeile(const char* vorsatz, const QString& text);
+    std::ostream& aus_;
+    Meldungsdienst* vorher_;
+    int anzahl_ = 0;
+};
+
+} // namespace zol

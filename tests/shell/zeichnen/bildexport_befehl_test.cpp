@@ -1,0 +1,120 @@
+// "zol --export": a saved plot file into every picture format, and its refusals.
+#include "tests/shell/zeichnen/zeichnen_testhilfe.h"
+
+#include "shell/zeichnen/bildexport_befehl.h"
+
+#include <QDataStream>
+#include <QFileInfo>
+
+#include <sstream>
+
+namespace zol::test {
+namespace {
+
+class Bildexport : public Zeichnen {
+protected:
+    // A plot file with a curve, saved by a real plot window.
+    QString plotdatei() {
+        const QString datei = pfad("kurve.fkt");
+        Tdialogfkt f;
+        f.setAttribute(Qt::WA_DeleteOnClose, false);
+        kind<QLineEdit>(f, "Edit1")->setText("f(x)=x^2-4");
+        EXPECT_TRUE(f.hinzufuegen());
+        EXPECT_TRUE(f.inDateiSchreiben(datei));
+        return datei;
+    }
+    int exportieren(const QStringList& rest) {
+        aus.str({});
+        err.str({});
+        return export_ausfuehren(QStringList{"zol", "--export"} + rest, aus, err);
+    }
+    std::ostringstream aus, err;
+};
+
+quint32 wort32(const QByteArray& b, int stelle) {
+    QDataStream s(b.mid(stelle, 4));
+    s.setByteOrder(QDataStream::LittleEndian);
+    quint32 w = 0;
+    s >> w;
+    return w;
+}
+
+TEST_F(Bildexport, AlleSechsFormate) {
+    const QString quelle = plotdatei();
+    struct Fall {
+        const char* endung;
+        QByteArray anfang; // the format's signature at the file's start
+    };
+    const Fall faelle[] = {
+        {"png", "\x89PNG"},
+        {"bmp", "BM"},
+        {"pdf", "%PDF"},
+        {"svg", "<?xml"},
+        {"wmf", "\xD7\xCD\xC6\x9A"},
+        {"emf", QByteArray("\x01\0\0\0", 4)},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.endung);
+        const QString ziel = pfad(QStringLiteral("bild.") + f.endung);
+        ASSERT_EQ(exportieren({quelle, ziel, "--size", "320x240", "--scale", "winkeltreu"}), 0)
+            << err.str();
+        const QByteArray daten = dateiinhalt(ziel);
+        ASSERT_GT(daten.size(), 100);
+        EXPECT_TRUE(daten.startsWith(f.anfang));
+    }
+    // The bitmap has the asked size; the EMF names itself and ends with its end record.
+    const QImage bild(pfad("bild.png"));
+    EXPECT_EQ(bild.size(), QSize(320, 240));
+    const QByteArray emf = dateiinhalt(pfad("bild.emf"));
+    EXPECT_EQ(emf.mid(40, 4), QByteArray(" EMF"));
+    EXPECT_EQ(wort32(emf, emf.size() - 20), 14u); // EMR_EOF
+    // The curve is drawn: not every pixel is white.
+    bool gezeichnet = false;
+    for (int y = 0; y < bild.height() && !gezeichnet; ++y)
+        for (int x = 0; x < bild.width() && !gezeichnet; ++x)
+            gezeichnet = bild.pixelColor(x, y) != Qt::white;
+    EXPECT_TRUE(gezeichnet);
+}
+
+TEST_F(Bildexport, VorgabenUndMassstab) {
+    const QString quelle = plotdatei();
+    ASSERT_EQ(exportieren({quelle, pfad("a.bmp")}), 0) << err.str();
+    EXPECT_EQ(QImage(pfad("a.bmp")).size(), QSize(300, 400));
+    // True size: the SVG holds the whole page in millimetres.
+    ASSERT_EQ(exportieren({quelle, pfad("a.svg"), "--scale", "maßstabstreu"}), 0) << err.str();
+    EXPECT_TRUE(dateiinhalt(pfad("a.svg")).contains("mm\""));
+}
+
+TEST_F(Bildexport, Ablehnungen) {
+    const QString quelle = plotdatei();
+    const QString fremd = pfad("fremd.fkt");
+    schreibe(fremd, "Rechnenfenster\r\n0.00\r\n");
+    struct Fall {
+        QStringList argumente;
+        int status;
+        const char* meldung;
+    };
+    const Fall faelle[] = {
+        {{}, 2, "Aufruf:"},
+        {{quelle}, 2, "Aufruf:"},
+        {{pfad("fehlt.fkt"), pfad("x.png")}, 2, "kann nicht gelesen werden"},
+        {{quelle, pfad("x.gif")}, 2, ""},
+        {{quelle, pfad("x.png"), "--size", "0x5"}, 2, ""},
+        {{quelle, pfad("x.png"), "--scale", "schief"}, 2, ""},
+        {{quelle, pfad("x.png"), "--farbe", "rot"}, 2, "Unbekannte"},
+        {{fremd, pfad("x.png")}, 2, "Datei kann nicht geladen werden."},
+        {{quelle, pfad("fehlt/ordner/x.png")}, 1, ""},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.argumente.join(' ').toStdString());
+        EXPECT_EQ(exportieren(f.argumente), f.status);
+        EXPECT_FALSE(err.str().empty());
+        EXPECT_NE(err.str().find(f.meldung), std::string::npos) << err.str();
+        EXPECT_FALSE(QFileInfo::exists(pfad("x.png")));
+    }
+    // Messages went to the console, none to a box.
+    EXPECT_TRUE(dienst.meldungen.isEmpty());
+}
+
+} // namespace
+} // namespace zol::test
