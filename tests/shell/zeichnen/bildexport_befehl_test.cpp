@@ -11,7 +11,7 @@
 namespace zol::test {
 namespace {
 
-class Bildexport : public Zeichnen {
+class Exportbefehl : public Zeichnen {
 protected:
     // A plot file with a curve, saved by a real plot window.
     QString plotdatei() {
@@ -39,7 +39,7 @@ quint32 wort32(const QByteArray& b, int stelle) {
     return w;
 }
 
-TEST_F(Bildexport, AlleSechsFormate) {
+TEST_F(Exportbefehl, AlleSechsFormate) {
     const QString quelle = plotdatei();
     struct Fall {
         const char* endung;
@@ -76,7 +76,7 @@ TEST_F(Bildexport, AlleSechsFormate) {
     EXPECT_TRUE(gezeichnet);
 }
 
-TEST_F(Bildexport, VorgabenUndMassstab) {
+TEST_F(Exportbefehl, VorgabenUndMassstab) {
     const QString quelle = plotdatei();
     ASSERT_EQ(exportieren({quelle, pfad("a.bmp")}), 0) << err.str();
     EXPECT_EQ(QImage(pfad("a.bmp")).size(), QSize(300, 400));
@@ -85,7 +85,7 @@ TEST_F(Bildexport, VorgabenUndMassstab) {
     EXPECT_TRUE(dateiinhalt(pfad("a.svg")).contains("mm\""));
 }
 
-TEST_F(Bildexport, Ablehnungen) {
+TEST_F(Exportbefehl, Ablehnungen) {
     const QString quelle = plotdatei();
     const QString fremd = pfad("fremd.fkt");
     schreibe(fremd, "Rechnenfenster\r\n0.00\r\n");
