@@ -1,6 +1,8 @@
 #include "app/fensterliste.h"
 
+#include "modules/analysis/diskussdlg.h"
 #include "modules/analysis/tabelleform.h"
+#include "modules/analysis/wertedlg.h"
 #include "shell/rechnen/editform.h"
 #include "shell/zeichnen/dialogfkt.h"
 
@@ -10,6 +12,8 @@ void alle_fensterarten_registrieren() {
     dialogfkt_registrieren();
     editform_registrieren();
     tabelle_registrieren();
+    wertetabelle_registrieren();
+    diskussion_registrieren();
 }
 
 } // namespace zol

@@ -2,7 +2,7 @@
 
 #include "engine/fktbaum.h"
 #include "engine/hilfen.h"
-#include "graph/zeichenmittel.h"
+#include "modules/analysis/funktionseingabe.h"
 #include "modules/analysis/tabellegitter.h"
 #include "modules/analysis/tabellenrechnung.h"
 #include "modules/analysis/tabelleoptiondlg.h"
@@ -243,11 +243,7 @@ Tdialogfkt* Ttabelleform::zeichnenUebergeben(const QList<QStringList>& zeilen) {
     auto* fenster = new Tdialogfkt;
     fenster->setzeFormat(format());
     fenster->show();
-    fenster->setzeTabelle(QStringLiteral("tabelle.dat"), zeilen);
-    fenster->waehleFunktionsseite(Tdialogfkt::seite_tabelle);
-    fenster->setzeFunktionsstil(stil_kleiner_kreis);
-    fenster->hinzufuegen();
-    fenster->setzeFunktionsstil(stil_linie);
+    punkteZeichnen(*fenster, QStringLiteral("tabelle.dat"), zeilen);
     return fenster;
 }
 

@@ -147,12 +147,18 @@ void Tmodulfenster::rahmenAufbauen(const QList<Befehl>& angebot) {
     werkzeugleiste_ = addToolBar(QStringLiteral("Werkzeuge"));
     werkzeugleiste_->setObjectName(QStringLiteral("Werkzeugleiste"));
     werkzeugleiste_->setMovable(false);
-    const Befehl reihenfolge[] = {Befehl::oeffnen,         Befehl::speichern,
-                                  Befehl::speichern_unter, Befehl::rechne,
-                                  Befehl::zeichnen,        Befehl::tabellenkalkulation,
-                                  Befehl::rechnenfenster,  Befehl::ergebnisse_definieren,
-                                  Befehl::zahlenformat,    Befehl::projektformeln,
-                                  Befehl::hauptmenue,      Befehl::hilfe,
+    const Befehl reihenfolge[] = {Befehl::oeffnen,
+                                  Befehl::speichern,
+                                  Befehl::speichern_unter,
+                                  Befehl::rechne,
+                                  Befehl::tabellenkalkulation,
+                                  Befehl::zeichnen,
+                                  Befehl::rechnenfenster,
+                                  Befehl::ergebnisse_definieren,
+                                  Befehl::zahlenformat,
+                                  Befehl::projektformeln,
+                                  Befehl::hauptmenue,
+                                  Befehl::hilfe,
                                   Befehl::beenden};
     for (Befehl b : reihenfolge) {
         if (!angebot.contains(b)) continue;

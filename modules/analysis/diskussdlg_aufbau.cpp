@@ -1,0 +1,167 @@
+// Layout of the curve discussion window: the notebook with the pages "Funktion" and "Konstante"
+// above the result grid, the frame's menus and tool bar, and the grid's context menu.
+#include "modules/analysis/diskussdlg.h"
+#include "modules/analysis/funktionseingabe.h"
+#include "shell/eingabe/zahleingaben.h"
+#include "shell/rahmen/stringgrid.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace zol {
+
+namespace {
+
+constexpr int zahlbreite = 96;
+
+TSpinEditex* bereichsfeld(const char* name, long double wert, QWidget* eltern) {
+    auto* f = new TSpinEditex(eltern);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setIncrement(1);
+    f->setValue(wert);
+    f->setMinimumWidth(zahlbreite);
+    return f;
+}
+
+TlongintEdit* ganzfeld(const char* name, qint32 wert, qint32 min, qint32 max, QWidget* eltern) {
+    auto* f = new TlongintEdit(eltern);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setMinValue(min);
+    f->setMaxValue(max);
+    f->setValue(wert);
+    f->setMaximumWidth(zahlbreite);
+    return f;
+}
+
+QCheckBox* kaestchen(const char* name, const QString& text, bool an, QWidget* eltern) {
+    auto* k = new QCheckBox(text, eltern);
+    k->setObjectName(QString::fromLatin1(name));
+    k->setChecked(an);
+    return k;
+}
+
+} // namespace
+
+Tdiskussdlg::Tdiskussdlg(QWidget* eltern) : Tmodulfenster(QStringLiteral("Tdiskussdlg"), eltern) {
+    aufbauen();
+    // The button takes the hint of its action when the tool bar is built.
+    aktion(Befehl::rechne)->setToolTip(QStringLiteral("Ergebnisse bereichnen"));
+    rahmenAufbauen({Befehl::oeffnen, Befehl::speichern, Befehl::speichern_unter, Befehl::drucken,
+                    Befehl::beenden, Befehl::ausschneiden, Befehl::kopieren, Befehl::einfuegen,
+                    Befehl::loeschen, Befehl::alles_auswaehlen, Befehl::rechne, Befehl::zeichnen,
+                    Befehl::tabellenkalkulation, Befehl::zahlenformat, Befehl::hilfe,
+                    Befehl::hauptmenue});
+    resize(640, 520);
+}
+
+void Tdiskussdlg::aufbauen() {
+    auto* mitte = new QWidget(this);
+    auto* lage = new QVBoxLayout(mitte);
+    lage->setContentsMargins(2, 2, 2, 2);
+
+    TabbedNotebook1 = new QTabWidget(mitte);
+    TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
+    TabbedNotebook1->addTab(seiteFunktion(), QStringLiteral("Funktion"));
+    TabbedNotebook1->addTab(seiteKonstante(), QStringLiteral("Konstante"));
+    lage->addWidget(TabbedNotebook1);
+
+    StringGrid1 = new TStringGrid(mitte);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setDefaultColWidth(110);
+    StringGrid1->setDefaultRowHeight(24);
+    StringGrid1->setColCount(6);
+    StringGrid1->setRowCount(6);
+    StringGrid1->setColumnWidth(0, 30);
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(StringGrid1, &QWidget::customContextMenuRequested, this, &Tdiskussdlg::kontextmenue);
+    lage->addWidget(StringGrid1, 1);
+    setCentralWidget(mitte);
+
+    // The order of the data file.
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             TabbedNotebook1, Edit1, xmin, xmax, artnullstellen, artextremwerte, artwendepunkte,
+             artpolstelle, Toleranz, Iterationmax, aufloesung, StringGrid1})
+        komponente(w);
+}
+
+QWidget* Tdiskussdlg::seiteFunktion() {
+    auto* seite = new QWidget;
+    auto* lage = new QVBoxLayout(seite);
+
+    auto* zeile = new QHBoxLayout;
+    Edit1 = new QLineEdit(QStringLiteral("disk(x)=x^3-2*x^2-2"), seite);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Funktionein = projektformelKnopf(Edit1, seite);
+    zeile->addWidget(Edit1, 1);
+    zeile->addWidget(Funktionein);
+    lage->addLayout(zeile);
+
+    auto* gruppen = new QHBoxLayout;
+    auto* bereich = new QGroupBox(QStringLiteral("Bereich für Variable"), seite);
+    auto* bl = new QFormLayout(bereich);
+    xmin = bereichsfeld("xmin", -10, bereich);
+    xmax = bereichsfeld("xmax", 10, bereich);
+    bl->addRow(QStringLiteral("kleinster Wert:"), xmin);
+    bl->addRow(QStringLiteral("größter Wert:"), xmax);
+    gruppen->addWidget(bereich);
+
+    auto* arten = new QGroupBox(QStringLiteral("Art der Dikussion"), seite);
+    auto* al = new QVBoxLayout(arten);
+    artnullstellen = kaestchen("artnullstellen", QStringLiteral("Nullstellen"), true, arten);
+    artextremwerte = kaestchen("artextremwerte", QStringLiteral("Extremwerte"), false, arten);
+    artwendepunkte = kaestchen("artwendepunkte", QStringLiteral("Wendepunkte"), false, arten);
+    artpolstelle = kaestchen("artpolstelle", QStringLiteral("Polstellen"), false, arten);
+    for (QCheckBox* k : {artnullstellen, artextremwerte, artwendepunkte, artpolstelle})
+        al->addWidget(k);
+    gruppen->addWidget(arten);
+    gruppen->addStretch(1);
+    lage->addLayout(gruppen);
+    return seite;
+}
+
+QWidget* Tdiskussdlg::seiteKonstante() {
+    auto* seite = new QWidget;
+    auto* lage = new QFormLayout(seite);
+    Toleranz = new TextendEdit(seite);
+    Toleranz->setObjectName(QStringLiteral("Toleranz"));
+    Toleranz->setMinValue(1e-20L);
+    Toleranz->setMaxValue(1e60L);
+    // The picture stays switched off, so the window's number format never rounds it to 0.
+    Toleranz->setFormatstr(QStringLiteral("0.0E-0"));
+    Toleranz->setValue(0.0001L);
+    Toleranz->setMaximumWidth(zahlbreite);
+    Iterationmax = ganzfeld("Iterationmax", 30, 1, 1000, seite);
+    aufloesung = ganzfeld("aufloesung", 400, 5, 999, seite);
+    Label3 = new QLabel(seite);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    lage->addRow(QStringLiteral("Toleranz:"), Toleranz);
+    lage->addRow(QStringLiteral("Anzahl Intervalle"), Iterationmax);
+    lage->addRow(QStringLiteral("Auflösung"), aufloesung);
+    lage->addRow(Label3);
+    return seite;
+}
+
+// The five clipboard commands of the "Bearbeiten" menu, applied to the grid.
+void Tdiskussdlg::kontextmenue(const QPoint& stelle) {
+    QMenu menue(this);
+    for (Befehl b : {Befehl::ausschneiden, Befehl::kopieren, Befehl::einfuegen, Befehl::loeschen,
+                     Befehl::alles_auswaehlen}) {
+        QAction* vorbild = aktion(b);
+        QAction* a = menue.addAction(vorbild->icon(), vorbild->text());
+        connect(a, &QAction::triggered, this, [this, b] { zwischenablage(b, StringGrid1); });
+    }
+    menue.exec(StringGrid1->viewport()->mapToGlobal(stelle));
+}
+
+} // namespace zol

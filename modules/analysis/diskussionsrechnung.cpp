@@ -1,0 +1,300 @@
+#include "modules/analysis/diskussionsrechnung.h"
+
+#include "engine/fktbaum.h"
+#include "engine/hilfen.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zol {
+
+namespace {
+
+// Only a range of finite, positive width is searched: with h = 0 every sample is the same point.
+bool hat_breite(const Abtastung& p) {
+    return p.intervalle() >= 1 && p.schritt > 0 && std::isfinite(p.schritt);
+}
+
+// Fills the states a scan starts with: the leading zeros (no decision yet) take the first state
+// there is. Returns false when there is none at all, so nothing ever changes.
+bool anfang_festlegen(std::vector<int>& zustaende) {
+    const auto erster = std::find_if(zustaende.begin(), zustaende.end(), [](int z) { return z; });
+    if (erster == zustaende.end()) return false;
+    std::fill(zustaende.begin(), erster, *erster);
+    return true;
+}
+
+// Direction of every interval: +1 rising, -1 falling; equal ends keep the direction before.
+std::vector<int> richtungen(const Abtastung& p) {
+    std::vector<int> r(static_cast<std::size_t>(p.intervalle()), 0);
+    int vorher = 0;
+    for (std::size_t i = 0; i < r.size(); ++i) {
+        const long double links = p.y[i], rechts = p.y[i + 1];
+        const int d = rechts > links ? 1 : (rechts < links ? -1 : 0);
+        r[i] = d != 0 ? d : vorher;
+        vorher = r[i];
+    }
+    if (!anfang_festlegen(r)) r.clear();
+    return r;
+}
+
+// Curvature of every triple i, i+1, i+2: -1 concave, +1 convex; equal keeps the state before.
+std::vector<int> kruemmungen(const Abtastung& p) {
+    const int n = p.intervalle();
+    std::vector<int> k(static_cast<std::size_t>(std::max(n - 1, 0)), 0);
+    int vorher = 0;
+    for (std::size_t i = 0; i < k.size(); ++i) {
+        const long double d1 = p.y[i + 1] - p.y[i];
+        const long double d2 = p.y[i + 2] - p.y[i + 1];
+        const int z = d2 < d1 ? -1 : (d2 > d1 ? 1 : 0);
+        k[i] = z != 0 ? z : vorher;
+        vorher = k[i];
+    }
+    if (!anfang_festlegen(k)) k.clear();
+    return k;
+}
+
+// Index of the smallest (or largest) of n values; ties go to the lowest index.
+int extremindex(const long double* werte, int n, bool groesster) {
+    int k = 0;
+    for (int i = 1; i < n; ++i) {
+        if (groesster ? werte[i] > werte[k] : werte[i] < werte[k]) k = i;
+    }
+    return k;
+}
+
+struct Eingrenzung {
+    long double x = 0;
+    int schritte = 0;
+    bool verworfen = false;  // the extreme point's shape check failed
+    bool auffaellig = false; // the shape check failed at least once (a pole)
+};
+
+// Five points on half the width from a = x[j]; the interval moves to the smallest value after a
+// falling interval, to the largest after a rising one. For extreme points a failed shape check
+// drops the candidate; for poles it marks it and the halving goes on.
+Eingrenzung fuenfpunkte(const Abtastung& p, const Diskussionsfunktion& f,
+                        const Iterationsgrenzen& g, int j, bool maximum, bool polsuche) {
+    Eingrenzung e;
+    long double a = p.x[j];
+    long double b = p.x[j + 1];
+    long double w = std::fabs(p.x[j + 1] - p.x[j]);
+    bool halt = false;
+    while (w > g.toleranz && e.schritte < g.grenze && !halt) {
+        ++e.schritte;
+        w /= 2;
+        long double pk[5], q[5];
+        for (int k = 0; k < 5; ++k) {
+            pk[k] = a + k * w;
+            q[k] = f(pk[k]).wert;
+        }
+        const long double d0 = q[1] - q[0], d1 = q[2] - q[1], d2 = q[3] - q[2], d3 = q[4] - q[3];
+        const bool glatt =
+            maximum ? (d1 < d0 && d2 < d1 && d3 < d2) : (d1 > d0 && d2 > d1 && d3 > d2);
+        if (!glatt) {
+            if (!polsuche) {
+                e.verworfen = true;
+                return e;
+            }
+            e.auffaellig = true;
+        }
+        const int k = extremindex(q, 5, maximum);
+        if (k == 0) {
+            b = pk[0];
+            halt = true;
+        } else {
+            a = pk[k - 1];
+            b = pk[k];
+        }
+    }
+    e.x = b;
+    return e;
+}
+
+Diskussionspunkt punkt_bei(const Diskussionsfunktion& f, long double x, int schritte,
+                           const Iterationsgrenzen& g) {
+    Diskussionspunkt d;
+    d.x = x;
+    d.y = f(x).wert;
+    d.grenzeErreicht = schritte == g.grenze;
+    return d;
+}
+
+// Halving with a growth check; false when the candidate is dropped.
+bool nullstelle_eingrenzen(const Abtastung& p, const Diskussionsfunktion& f,
+                           const Iterationsgrenzen& g, int i, Diskussionspunkt& ergebnis) {
+    long double a = p.x[i], b = p.x[i + 1];
+    long double fa = p.y[i], fb = p.y[i + 1];
+    long double w = std::fabs(b - a);
+    long double m = a + w / 2;
+    int schritte = 0;
+    while (w > g.toleranz && schritte < g.grenze) {
+        ++schritte;
+        m = a + w / 2;
+        const long double fm = f(m).wert;
+        const int s = vorzeichen(fm);
+        if (s == vorzeichen(fa)) {
+            if (std::fabs(fm) > std::fabs(fa)) return false;
+            a = m;
+            fa = fm;
+        } else if (s == vorzeichen(fb)) {
+            if (std::fabs(fm) > std::fabs(fb)) return false;
+            b = m;
+            fb = fm;
+        }
+        w = std::fabs(b - a);
+    }
+    ergebnis = punkt_bei(f, m, schritte, g);
+    return true;
+}
+
+// The curvature search: six points from a = x[j], following the smallest difference after a
+// concave stretch (the largest after a convex one); the estimate is the middle of that step.
+Diskussionspunkt wendepunkt_eingrenzen(const Abtastung& p, const Diskussionsfunktion& f,
+                                       const Iterationsgrenzen& g, int j, bool konkav) {
+    long double a = p.x[j];
+    long double m = p.x[j + 2];
+    long double w = std::fabs(m - a);
+    int schritte = 0;
+    bool halt = false;
+    while (w > g.toleranz && schritte < g.grenze && !halt) {
+        ++schritte;
+        w /= 2;
+        long double pk[6], q[6], d[5];
+        for (int k = 0; k < 6; ++k) {
+            pk[k] = a + k * w;
+            q[k] = f(pk[k]).wert;
+        }
+        for (int k = 0; k < 5; ++k)
+            d[k] = q[k + 1] - q[k];
+        const int k = extremindex(d, 5, !konkav);
+        if (k == 0)
+            halt = true;
+        else
+            a = pk[k - 1];
+        m = pk[k] + w / 2;
+    }
+    return punkt_bei(f, m, schritte, g);
+}
+
+} // namespace
+
+Diskussionsfunktion als_diskussionsfunktion(const tfunktion& f) {
+    return [&f](long double x) {
+        Funktionswert w;
+        w.gueltig = f.funktionsberechnung(x, w.wert);
+        return w;
+    };
+}
+
+Abtastung abtasten(const Diskussionsfunktion& f, long double xmin, long double xmax,
+                   int intervalle) {
+    const int n = std::clamp(intervalle, 1, max_intervalle);
+    Abtastung p;
+    p.x.resize(static_cast<std::size_t>(n) + 1);
+    p.y.resize(p.x.size());
+    p.gueltig.resize(p.x.size());
+    p.schritt = (xmax - xmin) / n;
+    long double x = xmin;
+    for (std::size_t i = 0; i < p.x.size(); ++i) {
+        const Funktionswert w = f(x);
+        p.x[i] = x;
+        p.y[i] = w.wert;
+        p.gueltig[i] = w.gueltig;
+        x += p.schritt;
+    }
+    return p;
+}
+
+Diskussionspunkte nullstellen(const Abtastung& p, const Diskussionsfunktion& f,
+                              const Iterationsgrenzen& g) {
+    Diskussionspunkte punkte;
+    if (!hat_breite(p)) return punkte;
+    const int n = p.intervalle();
+    for (int i = 0; i < n; ++i) {
+        if (p.y[i + 1] == 0 && p.gueltig[i + 1]) {
+            Diskussionspunkt d;
+            d.x = p.x[i + 1];
+            d.y = p.y[i + 1];
+            punkte.push_back(d);
+            i += 2; // the zero would be found again from the next two intervals
+            continue;
+        }
+        const long double d = p.y[i + 1] - p.y[i];
+        const bool kandidat = (d > 0 && p.y[i + 1] > 0) || (d < 0 && p.y[i + 1] < 0);
+        if (!kandidat || !p.gueltig[i] || !p.gueltig[i + 1]) continue;
+        Diskussionspunkt z;
+        if (nullstelle_eingrenzen(p, f, g, i, z)) punkte.push_back(z);
+    }
+    return punkte;
+}
+
+Diskussionspunkte extremwerte(const Abtastung& p, const Diskussionsfunktion& f,
+                              const Iterationsgrenzen& g) {
+    Diskussionspunkte punkte;
+    if (!hat_breite(p)) return punkte;
+    const std::vector<int> r = richtungen(p);
+    if (r.empty()) return punkte;
+    const int n = p.intervalle();
+    for (int i = 1; i <= n - 2; ++i) {
+        if (r[i] == r[i - 1] || !p.gueltig[i] || !p.gueltig[i + 1]) continue;
+        const bool maximum = r[i - 1] > 0; // rising before the change
+        const Eingrenzung e = fuenfpunkte(p, f, g, i - 1, maximum, false);
+        if (e.verworfen) continue;
+        Diskussionspunkt d = punkt_bei(f, e.x, e.schritte, g);
+        d.art = maximum ? Diskussionspunkt::maximum : Diskussionspunkt::minimum;
+        punkte.push_back(d);
+    }
+    return punkte;
+}
+
+Diskussionspunkte wendepunkte(const Abtastung& p, const Diskussionsfunktion& f,
+                              const Iterationsgrenzen& g) {
+    Diskussionspunkte punkte;
+    if (!hat_breite(p)) return punkte;
+    const std::vector<int> k = kruemmungen(p);
+    if (k.empty()) return punkte;
+    const int n = p.intervalle();
+    for (int i = 1; i <= n - 3; ++i) {
+        if (k[i] == k[i - 1] || !p.gueltig[i] || !p.gueltig[i + 1] || !p.gueltig[i + 2]) continue;
+        punkte.push_back(wendepunkt_eingrenzen(p, f, g, i - 1, k[i - 1] < 0));
+        i += 3; // on with triple i + 4; triple i + 3 gives the state before it
+    }
+    return punkte;
+}
+
+Diskussionspunkte polstellen(const Abtastung& p, const Diskussionsfunktion& f,
+                             const Iterationsgrenzen& g) {
+    Diskussionspunkte punkte;
+    if (!hat_breite(p)) return punkte;
+    const std::vector<int> r = richtungen(p);
+    if (r.empty()) return punkte;
+    const int n = p.intervalle();
+    for (int i = 1; i <= n - 2; ++i) {
+        if (r[i] == r[i - 1]) continue;
+        const Eingrenzung e = fuenfpunkte(p, f, g, i - 1, r[i - 1] > 0, true);
+        if (e.auffaellig) punkte.push_back(punkt_bei(f, e.x, e.schritte, g));
+        i += 2; // on with interval i + 3; interval i + 2 gives the direction before it
+    }
+    return punkte;
+}
+
+bool grenze_erreicht(const Diskussionspunkte& punkte) {
+    return std::any_of(punkte.begin(), punkte.end(),
+                       [](const Diskussionspunkt& d) { return d.grenzeErreicht; });
+}
+
+Diskussionsergebnis diskutieren(const Diskussionsfunktion& f, const Diskussionsauftrag& a) {
+    Diskussionsergebnis e;
+    e.proben = abtasten(f, a.xmin, a.xmax, a.aufloesung);
+    if (a.nullstellen) e.nullstellen = nullstellen(e.proben, f, a.grenzen);
+    if (a.extremwerte) e.extremwerte = extremwerte(e.proben, f, a.grenzen);
+    if (a.wendepunkte) e.wendepunkte = wendepunkte(e.proben, f, a.grenzen);
+    if (a.polstellen) e.polstellen = polstellen(e.proben, f, a.grenzen);
+    if (grenze_erreicht(e.nullstellen) || grenze_erreicht(e.extremwerte) ||
+        grenze_erreicht(e.wendepunkte) || grenze_erreicht(e.polstellen))
+        e.iterationsstatus.assign(1, '*');
+    return e;
+}
+
+} // namespace zol

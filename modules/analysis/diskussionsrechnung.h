@@ -1,0 +1,102 @@
+#pragma once
+// The curve discussion's arithmetic, free of the window: the function is sampled on N equal
+// intervals, candidate intervals are picked from sign and shape changes of the samples, and each
+// candidate is narrowed by interval halving until the tolerance or the iteration limit is reached.
+//
+// Samples whose evaluation failed are never candidates for zeros, extreme points or inflection
+// points; points inside a refinement are used with whatever value the evaluation gives.
+// A range without width (xmin = xmax) or with a width that is not finite finds nothing.
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zol {
+
+class tfunktion;
+
+// One evaluation: the value and whether it succeeded (a failure gives the value 0).
+struct Funktionswert {
+    long double wert = 0;
+    bool gueltig = false;
+};
+using Diskussionsfunktion = std::function<Funktionswert(long double)>;
+
+// A compiled formula as a discussion function (funktionsberechnung).
+Diskussionsfunktion als_diskussionsfunktion(const tfunktion& f);
+
+// The sample arrays hold N + 1 points; N is brought into 1 … max_intervalle.
+inline constexpr int max_intervalle = 1000;
+
+struct Abtastung {
+    std::vector<long double> x;
+    std::vector<long double> y;
+    std::vector<bool> gueltig;
+    long double schritt = 0;
+
+    int intervalle() const { return static_cast<int>(x.size()) - 1; }
+};
+
+// h = (xmax - xmin)/N; x starts at xmin and grows by repeated addition of h.
+Abtastung abtasten(const Diskussionsfunktion& f, long double xmin, long double xmax,
+                   int intervalle);
+
+struct Iterationsgrenzen {
+    long double toleranz = 1e-4L; // compared with the width of the search interval in x
+    int grenze = 30;              // most halving steps per candidate
+};
+
+struct Diskussionspunkt {
+    enum Art { punkt, minimum, maximum };
+    long double x = 0;
+    long double y = 0;
+    Art art = punkt; // extreme points only
+    // The refinement ended with its counter at the limit (not for a zero hit by a sample).
+    bool grenzeErreicht = false;
+};
+using Diskussionspunkte = std::vector<Diskussionspunkt>;
+
+// Zeros: a sample that is exactly 0 is a zero (the next two intervals are skipped); an interval
+// rising to a positive or falling to a negative value is halved, and dropped as soon as the
+// midpoint's value grows beyond the end of the same sign. A midpoint value of exactly 0 moves
+// neither end, so that refinement runs to the limit.
+Diskussionspunkte nullstellen(const Abtastung& proben, const Diskussionsfunktion& f,
+                              const Iterationsgrenzen& grenzen);
+// Extreme points: where the direction of the samples changes, five points on half the width are
+// checked for a smooth minimum or maximum and the interval moves to the extreme one.
+Diskussionspunkte extremwerte(const Abtastung& proben, const Diskussionsfunktion& f,
+                              const Iterationsgrenzen& grenzen);
+// Inflection points: where the curvature of sample triples changes, the steepest (or flattest)
+// of five differences is followed; three triples are skipped after each point.
+Diskussionspunkte wendepunkte(const Abtastung& proben, const Diskussionsfunktion& f,
+                              const Iterationsgrenzen& grenzen);
+// Poles: a change of direction whose neighbourhood fails the shape check of the extreme points
+// at least once; two intervals are skipped after each candidate.
+Diskussionspunkte polstellen(const Abtastung& proben, const Diskussionsfunktion& f,
+                             const Iterationsgrenzen& grenzen);
+
+// True when one of the points' refinements stopped at the iteration limit.
+bool grenze_erreicht(const Diskussionspunkte& punkte);
+
+struct Diskussionsauftrag {
+    long double xmin = -10;
+    long double xmax = 10;
+    int aufloesung = 400; // N, the number of sampling intervals
+    Iterationsgrenzen grenzen;
+    bool nullstellen = true;
+    bool extremwerte = false;
+    bool wendepunkte = false;
+    bool polstellen = false;
+};
+
+struct Diskussionsergebnis {
+    Abtastung proben;
+    Diskussionspunkte nullstellen, extremwerte, wendepunkte, polstellen;
+    // "*" once a refinement that gave a point stopped at the iteration limit, else empty.
+    std::string iterationsstatus;
+};
+
+// Samples once and runs the requested kinds; kinds not requested stay empty. The caller orders
+// the limits (xmin <= xmax).
+Diskussionsergebnis diskutieren(const Diskussionsfunktion& f, const Diskussionsauftrag& auftrag);
+
+} // namespace zol

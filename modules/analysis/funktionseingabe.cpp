@@ -1,0 +1,41 @@
+#include "modules/analysis/funktionseingabe.h"
+
+#include "graph/zeichenmittel.h"
+#include "shell/formeln/einffordlg.h"
+#include "shell/zeichnen/dialogfkt.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zol {
+
+QPushButton* projektformelKnopf(QLineEdit* feld, QWidget* eltern) {
+    auto* knopf = new QPushButton(QStringLiteral("Projektformel"), eltern);
+    knopf->setObjectName(QStringLiteral("Funktionein"));
+    knopf->setToolTip(QStringLiteral("Funktion aus Projektformeln einfügen"));
+    QObject::connect(knopf, &QPushButton::clicked, feld, [feld] {
+        QString text;
+        if (formel_waehlen(text)) feld->setText(text);
+    });
+    return knopf;
+}
+
+Tdialogfkt* funktionZeichnen(const QString& format, const QString& definition) {
+    auto* fenster = new Tdialogfkt;
+    fenster->setzeFormat(format);
+    fenster->waehleFunktionsseite(Tdialogfkt::seite_funktion);
+    fenster->show();
+    fenster->setzeDefinition(definition);
+    fenster->hinzufuegen();
+    return fenster;
+}
+
+void punkteZeichnen(Tdialogfkt& fenster, const QString& datei, const QList<QStringList>& zeilen) {
+    fenster.setzeTabelle(datei, zeilen);
+    fenster.waehleFunktionsseite(Tdialogfkt::seite_tabelle);
+    fenster.setzeFunktionsstil(stil_kleiner_kreis);
+    fenster.hinzufuegen();
+    fenster.setzeFunktionsstil(stil_linie);
+}
+
+} // namespace zol

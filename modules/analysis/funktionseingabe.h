@@ -1,0 +1,29 @@
+#pragma once
+// Pieces the analysis windows share around their function field: the "Projektformel" button
+// that puts a project formula into the field, and drawing a definition or a table of points in
+// a plot window.
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace zol {
+
+class Tdialogfkt;
+
+// The button "Projektformel" (object name Funktionein): the project formula chosen in the
+// insert dialog replaces the text of feld.
+QPushButton* projektformelKnopf(QLineEdit* feld, QWidget* eltern);
+
+// A new plot window with the given number format, on its page "Funktion f(x)", shown, with the
+// definition added as a curve. The window lives on its own like one the main window opens.
+Tdialogfkt* funktionZeichnen(const QString& format, const QString& definition);
+
+// Adds rows of (x, y) texts to a plot window as a dotted point table named datei; the
+// function pen is solid again afterwards.
+void punkteZeichnen(Tdialogfkt& fenster, const QString& datei, const QList<QStringList>& zeilen);
+
+} // namespace zol

@@ -1,0 +1,133 @@
+#include "modules/analysis/wertetabellenrechnung.h"
+
+#include "engine/fktbaum.h"
+#include "engine/zahlformat.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace zol {
+
+namespace {
+
+constexpr int max_simpson = 1000;
+
+const char* const schritt_fehler = "Schrittweite muß größer als 0 sein.";
+const char* const zeilen_fehler = "Die Tabelle hätte mehr als 100000 Zeilen. Bitte die "
+                                  "Schrittweite vergrößern oder den Bereich verkleinern.";
+const char* const simpson_fehler = "Die Simpson-Konstante muß zwischen 1 und 1000 liegen.";
+
+// True when adding the step to x changes it. Rounding loses more the larger |x| is, so the
+// end of the range with the larger magnitude decides.
+bool schritt_bewegt(long double xmin, long double xmax, long double schritt) {
+    const long double r = std::max(std::fabs(xmin), std::fabs(xmax));
+    return r + schritt != r && -r + schritt != -r;
+}
+
+} // namespace
+
+Reellefunktion als_reellefunktion(const tfunktion& f) {
+    return [&f](long double x) {
+        long double wert = 0;
+        f.funktionsberechnung(x, wert);
+        return wert;
+    };
+}
+
+long double simpson(const Reellefunktion& f, long double a, long double b, int n) {
+    const long double h = (b - a) / n;
+    const int m = n / 2;
+    long double s4 = 0, s2 = 0, t = a;
+    for (int i = 1; i <= m; ++i) {
+        t = t + h;
+        s4 = s4 + f(t);
+        if (i != m) {
+            t = t + h;
+            s2 = s2 + f(t);
+        }
+    }
+    return (4 * s4 + f(a) + 2 * s2 + f(b)) * h * (1.0L / 3);
+}
+
+bool grenzen_ordnen(long double& xmin, long double& xmax) {
+    if (!(xmax < xmin)) return false;
+    std::swap(xmin, xmax);
+    return true;
+}
+
+std::vector<std::string> tabellenkopf(const Tabellenarten& arten) {
+    std::vector<std::string> kopf{"x"};
+    if (arten.funktion) kopf.emplace_back("f(x)");
+    if (arten.ableitung1) kopf.emplace_back("f(x)'");
+    if (arten.ableitung2) kopf.emplace_back("f(x)''");
+    if (arten.integral) kopf.emplace_back("F(x)");
+    return kopf;
+}
+
+long double geschaetzte_zeilenzahl(long double xmin, long double xmax, long double schritt) {
+    grenzen_ordnen(xmin, xmax);
+    return std::floor((xmax - xmin) / schritt) + 1;
+}
+
+std::string tabelle_pruefen(const Tabellenvorgaben& v) {
+    // Written so that NaN fails as well.
+    if (!(v.schritt > 0)) return schritt_fehler;
+    if (v.arten.integral && (v.simpson < 1 || v.simpson > max_simpson)) return simpson_fehler;
+    const long double zeilen = geschaetzte_zeilenzahl(v.xmin, v.xmax, v.schritt);
+    if (!(zeilen <= max_tabellenzeilen) || !schritt_bewegt(v.xmin, v.xmax, v.schritt))
+        return zeilen_fehler;
+    return {};
+}
+
+bool tabelle_berechnen(const Reellefunktion& f, const Tabellenvorgaben& v, Wertetabelle& tabelle,
+                       std::string& fehler) {
+    fehler = tabelle_pruefen(v);
+    if (!fehler.empty()) return false;
+    long double xmin = v.xmin, xmax = v.xmax;
+    grenzen_ordnen(xmin, xmax);
+    const long double h = v.h;
+    const Tabellenarten& a = v.arten;
+
+    Wertetabelle t;
+    t.kopf = tabellenkopf(a);
+    t.zeilen.reserve(static_cast<std::size_t>(geschaetzte_zeilenzahl(xmin, xmax, v.schritt)) + 1);
+    long double integral = 0;
+    for (long double x = xmin; x <= xmax; x = x + v.schritt) {
+        // The estimate can be one short by rounding; this bound keeps the promise anyway.
+        if (t.zeilen.size() >= static_cast<std::size_t>(max_tabellenzeilen)) {
+            fehler = zeilen_fehler;
+            return false;
+        }
+        std::vector<long double> zeile{x};
+        if (a.funktion) zeile.push_back(f(x));
+        if (a.ableitung1) zeile.push_back((f(x + h) - f(x - h)) / (2 * h));
+        if (a.ableitung2) zeile.push_back((f(x + h) - 2 * f(x) + f(x - h)) / (h * h));
+        if (a.integral) {
+            if (x == xmin)
+                integral = 0;
+            else
+                integral = integral + simpson(f, x - v.schritt, x, v.simpson);
+            zeile.push_back(integral);
+        }
+        t.zeilen.push_back(std::move(zeile));
+    }
+    tabelle = std::move(t);
+    return true;
+}
+
+std::vector<std::vector<std::string>> tabellentexte(const Wertetabelle& tabelle,
+                                                    std::string_view bild) {
+    std::vector<std::vector<std::string>> texte;
+    texte.reserve(tabelle.zeilen.size());
+    for (const std::vector<long double>& zeile : tabelle.zeilen) {
+        std::vector<std::string> zellen;
+        zellen.reserve(zeile.size());
+        for (long double w : zeile)
+            zellen.push_back(format(bild, w));
+        texte.push_back(std::move(zellen));
+    }
+    return texte;
+}
+
+} // namespace zol
