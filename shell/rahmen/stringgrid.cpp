@@ -1,6 +1,7 @@
 #include "shell/rahmen/stringgrid.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
 
 namespace zol {
 
@@ -11,7 +12,73 @@ TStringGrid::TStringGrid(QWidget* eltern) : QTableWidget(5, 5, eltern) {
     setDefaultColWidth(64);
     setDefaultRowHeight(24);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    setMouseTracking(true); // the sizing cursor over the fixed cells' borders
     fixierteZellenGestalten();
+}
+
+namespace {
+constexpr int randbreite = 3; // pixels either side of a border that grab it
+constexpr int kleinste_groesse = 4;
+} // namespace
+
+TStringGrid::Randtreffer TStringGrid::randBei(const QPoint& stelle) const {
+    Randtreffer t;
+    const int zeile = rowAt(stelle.y());
+    const int spalte = columnAt(stelle.x());
+    if (zeile >= 0 && zeile < fixedRows_ && spalte >= 0) {
+        const int links = columnViewportPosition(spalte);
+        const int rechts = links + columnWidth(spalte);
+        if (std::abs(stelle.x() - rechts) <= randbreite)
+            t = {Rand::spalte, spalte};
+        else if (spalte > 0 && std::abs(stelle.x() - links) <= randbreite)
+            t = {Rand::spalte, spalte - 1};
+    } else if (spalte >= 0 && spalte < fixedCols_ && zeile >= 0) {
+        const int oben = rowViewportPosition(zeile);
+        const int unten = oben + rowHeight(zeile);
+        if (std::abs(stelle.y() - unten) <= randbreite)
+            t = {Rand::zeile, zeile};
+        else if (zeile > 0 && std::abs(stelle.y() - oben) <= randbreite)
+            t = {Rand::zeile, zeile - 1};
+    }
+    return t;
+}
+
+bool TStringGrid::viewportEvent(QEvent* ereignis) {
+    const QEvent::Type typ = ereignis->type();
+    if (typ != QEvent::MouseButtonPress && typ != QEvent::MouseMove &&
+        typ != QEvent::MouseButtonRelease)
+        return QTableWidget::viewportEvent(ereignis);
+    auto* maus = static_cast<QMouseEvent*>(ereignis);
+    const QPoint stelle = maus->position().toPoint();
+    if (ziehen_.art != Rand::keiner) {
+        const bool spalte = ziehen_.art == Rand::spalte;
+        const int groesse = std::max(
+            kleinste_groesse, ziehGroesse_ + (spalte ? stelle.x() : stelle.y()) - ziehAnfang_);
+        if (spalte)
+            setColumnWidth(ziehen_.index, groesse);
+        else
+            setRowHeight(ziehen_.index, groesse);
+        if (typ == QEvent::MouseButtonRelease) ziehen_ = {};
+        return true;
+    }
+    const Randtreffer treffer = randBei(stelle);
+    if (typ == QEvent::MouseButtonPress && maus->button() == Qt::LeftButton &&
+        treffer.art != Rand::keiner) {
+        ziehen_ = treffer;
+        const bool spalte = treffer.art == Rand::spalte;
+        ziehAnfang_ = spalte ? stelle.x() : stelle.y();
+        ziehGroesse_ = spalte ? columnWidth(treffer.index) : rowHeight(treffer.index);
+        return true;
+    }
+    if (typ == QEvent::MouseMove) {
+        if (treffer.art == Rand::spalte)
+            viewport()->setCursor(Qt::SplitHCursor);
+        else if (treffer.art == Rand::zeile)
+            viewport()->setCursor(Qt::SplitVCursor);
+        else
+            viewport()->unsetCursor();
+    }
+    return QTableWidget::viewportEvent(ereignis);
 }
 
 void TStringGrid::setColCount(int n) {

@@ -41,10 +41,24 @@ public:
     // Selects every non-fixed cell.
     void allesAuswaehlen();
 
+protected:
+    // Dragging a border between fixed cells sizes the column or row, as the headers of
+    // other tables do.
+    bool viewportEvent(QEvent* ereignis) override;
+
 private:
+    enum class Rand { keiner, spalte, zeile };
+    struct Randtreffer {
+        Rand art = Rand::keiner;
+        int index = -1; // the column or row that ends at the border
+    };
+    Randtreffer randBei(const QPoint& stelle) const;
     void fixierteZellenGestalten();
     int fixedCols_ = 1;
     int fixedRows_ = 1;
+    Randtreffer ziehen_;
+    int ziehAnfang_ = 0; // mouse position along the dragged direction
+    int ziehGroesse_ = 0;
 };
 
 } // namespace zol

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -103,6 +104,40 @@ TEST(Rahmen, AbgebrochenesUndMisslungenesSpeichern) {
     ASSERT_EQ(dienst.meldungen.size(), 1);
     EXPECT_TRUE(dienst.meldungen.first().contains("kann nicht gespeichert werden"));
     EXPECT_EQ(inhalt(alt), "Gerade\r\nalt\r\n");
+}
+
+// Dragging the border between fixed cells sizes a column or a row; a press elsewhere selects
+// as before.
+TEST(Rahmen, GitterRaenderZiehen) {
+    TStringGrid g;
+    g.setDefaultColWidth(60);
+    g.setDefaultRowHeight(24);
+    g.resize(400, 300);
+    g.show();
+    auto maus = [&](QEvent::Type typ, QPoint stelle) {
+        QMouseEvent e(typ, stelle, g.viewport()->mapToGlobal(stelle), Qt::LeftButton,
+                      typ == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(g.viewport(), &e);
+    };
+    auto ziehen = [&](QPoint von, QPoint nach) {
+        maus(QEvent::MouseButtonPress, von);
+        maus(QEvent::MouseMove, nach);
+        maus(QEvent::MouseButtonRelease, nach);
+    };
+    const int rand = g.columnViewportPosition(2) + g.columnWidth(2); // right border of column 2
+    ziehen({rand, 10}, {rand + 40, 10});
+    EXPECT_EQ(g.columnWidth(2), 100);
+    EXPECT_EQ(g.columnWidth(1), 60);
+    const int unten = g.rowViewportPosition(3) + g.rowHeight(3); // bottom border of row 3
+    ziehen({10, unten}, {10, unten - 100});
+    EXPECT_LT(g.rowHeight(3), 24);
+    EXPECT_GE(g.rowHeight(3), 4); // never below a few pixels
+    // Borders of ordinary cells are cells: the press selects.
+    const QPoint zelle(g.columnViewportPosition(2) + 5, g.rowViewportPosition(2) + 5);
+    ziehen(zelle, zelle);
+    EXPECT_EQ(g.auswahl(), QRect(2, 2, 1, 1));
+    EXPECT_EQ(g.columnWidth(2), 100);
 }
 
 TEST(Rahmen, GitterZwischenablage) {
