@@ -1,5 +1,6 @@
 #include "shell/rahmen/befehle.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace zol {
@@ -71,7 +72,10 @@ const std::vector<Befehlsbeschreibung>& alle_befehle() {
 }
 
 const Befehlsbeschreibung& beschreibung(Befehl befehl) {
-    return alle_befehle()[static_cast<std::size_t>(befehl)];
+    // The list is in menu order, which need not be the order of the enumeration.
+    const std::vector<Befehlsbeschreibung>& alle = alle_befehle();
+    return *std::find_if(alle.begin(), alle.end(),
+                         [befehl](const Befehlsbeschreibung& b) { return b.befehl == befehl; });
 }
 
 } // namespace zol

@@ -229,6 +229,15 @@ TEST(Rahmen, RechnenfensterUebernimmtErgebnisse) {
     neu->close();
 }
 
+// Every frame command finds its own caption and name, whatever the menu order of the list.
+TEST(Rahmen, JederBefehlHatSeineBeschreibung) {
+    for (const Befehlsbeschreibung& b : alle_befehle()) {
+        EXPECT_EQ(beschreibung(b.befehl).name, b.name);
+        Testfenster f;
+        EXPECT_EQ(f.aktion(b.befehl)->objectName(), QString::fromUtf8(b.name));
+    }
+}
+
 TEST(Rahmen, MenuesUndWerkzeugleisteAusDemAngebot) {
     Testfenster f;
     struct Fall {
