@@ -4,8 +4,11 @@
 #include "shell/formeln/einffordlg.h"
 #include "shell/zeichnen/dialogfkt.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace zol {
 
@@ -30,8 +33,13 @@ Tdialogfkt* funktionZeichnen(const QString& format, const QString& definition) {
     return fenster;
 }
 
+QString uebergabedatei(const QString& name) {
+    if (QFileInfo(QDir::currentPath()).isWritable()) return name;
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation)).filePath(name);
+}
+
 void punkteZeichnen(Tdialogfkt& fenster, const QString& datei, const QList<QStringList>& zeilen) {
-    fenster.setzeTabelle(datei, zeilen);
+    fenster.setzeTabelle(uebergabedatei(datei), zeilen);
     fenster.waehleFunktionsseite(Tdialogfkt::seite_tabelle);
     fenster.setzeFunktionsstil(stil_kleiner_kreis);
     fenster.hinzufuegen();

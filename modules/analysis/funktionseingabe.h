@@ -22,8 +22,13 @@ QPushButton* projektformelKnopf(QLineEdit* feld, QWidget* eltern);
 // definition added as a curve. The window lives on its own like one the main window opens.
 Tdialogfkt* funktionZeichnen(const QString& format, const QString& definition);
 
-// Adds rows of (x, y) texts to a plot window as a dotted point table named datei; the
-// function pen is solid again afterwards.
+// The file a hand-over's point table is written to: the name as it is (relative to the working
+// folder), or the same name in the temporary folder when the program was started in a folder
+// it may not write to, so the hand-over still works.
+QString uebergabedatei(const QString& name);
+
+// Adds rows of (x, y) texts to a plot window as a dotted point table written to
+// uebergabedatei(datei); the function pen is solid again afterwards.
 void punkteZeichnen(Tdialogfkt& fenster, const QString& datei, const QList<QStringList>& zeilen);
 
 } // namespace zol

@@ -13,10 +13,15 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -299,6 +304,31 @@ TEST_F(Wertedlg, ZeichnenUebergibtKurveUndPunkte) {
     ASSERT_NE(f.zeichenfenster(), nullptr);
     EXPECT_EQ(f.zeichenfenster()->eintraege().size(), 1u);
     EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
+    delete f.zeichenfenster();
+}
+
+// Started in a folder the program may not write to, the hand-over writes the table to the
+// temporary folder instead of failing.
+TEST_F(Wertedlg, ZeichnenAusSchreibgeschuetztemOrdner) {
+#ifdef Q_OS_UNIX
+    if (geteuid() == 0) GTEST_SKIP() << "root may write everywhere";
+#endif
+    QDir(ordner.path()).mkdir("fest");
+    const QString fest = ordner.filePath("fest");
+    QFile::setPermissions(fest, QFile::ReadOwner | QFile::ExeOwner);
+    QDir::setCurrent(fest);
+    Twertedlg f;
+    f.rechne();
+    f.zeichnen();
+    QDir::setCurrent(ordner.path());
+    QFile::setPermissions(fest, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_NE(f.zeichenfenster(), nullptr);
+    EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
+    ASSERT_EQ(f.zeichenfenster()->eintraege().size(), 2u);
+    const QString datei = QString::fromStdString(f.zeichenfenster()->eintraege()[1].name);
+    EXPECT_TRUE(QFileInfo(datei).isAbsolute()) << datei.toStdString();
+    EXPECT_EQ(zeilen_von(datei).size(), 7 + 2);
+    QFile::remove(datei);
     delete f.zeichenfenster();
 }
 
