@@ -38,7 +38,6 @@ private:
     void aufbauen();
     QWidget* seiteFunktion();
     QWidget* seiteKonstante();
-    void kontextmenue(const QPoint& stelle);
 
     // The inputs of "Rechne"; typed values outside a field's range are brought into it.
     Diskussionsauftrag auftrag();

@@ -3,6 +3,7 @@
 #include "modules/analysis/diskussdlg.h"
 #include "modules/analysis/funktionseingabe.h"
 #include "shell/eingabe/zahleingaben.h"
+#include "shell/rahmen/felder.h"
 #include "shell/rahmen/stringgrid.h"
 
 #include <QAction>
@@ -12,45 +13,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace zol {
 
-namespace {
-
-constexpr int zahlbreite = 96;
-
-TSpinEditex* bereichsfeld(const char* name, long double wert, QWidget* eltern) {
-    auto* f = new TSpinEditex(eltern);
-    f->setObjectName(QString::fromLatin1(name));
-    f->setIncrement(1);
-    f->setValue(wert);
-    f->setMinimumWidth(zahlbreite);
-    return f;
-}
-
-TlongintEdit* ganzfeld(const char* name, qint32 wert, qint32 min, qint32 max, QWidget* eltern) {
-    auto* f = new TlongintEdit(eltern);
-    f->setObjectName(QString::fromLatin1(name));
-    f->setMinValue(min);
-    f->setMaxValue(max);
-    f->setValue(wert);
-    f->setMaximumWidth(zahlbreite);
-    return f;
-}
-
-QCheckBox* kaestchen(const char* name, const QString& text, bool an, QWidget* eltern) {
-    auto* k = new QCheckBox(text, eltern);
-    k->setObjectName(QString::fromLatin1(name));
-    k->setChecked(an);
-    return k;
-}
-
-} // namespace
+using felder::bereichsfeld;
+using felder::dezimalfeld;
+using felder::ganzfeld;
+using felder::kaestchen;
 
 Tdiskussdlg::Tdiskussdlg(QWidget* eltern) : Tmodulfenster(QStringLiteral("Tdiskussdlg"), eltern) {
     aufbauen();
@@ -83,8 +55,7 @@ void Tdiskussdlg::aufbauen() {
     StringGrid1->setRowCount(6);
     StringGrid1->setColumnWidth(0, 30);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(StringGrid1, &QWidget::customContextMenuRequested, this, &Tdiskussdlg::kontextmenue);
+    gitterKontextmenue(StringGrid1);
     lage->addWidget(StringGrid1, 1);
     setCentralWidget(mitte);
 
@@ -133,14 +104,7 @@ QWidget* Tdiskussdlg::seiteFunktion() {
 QWidget* Tdiskussdlg::seiteKonstante() {
     auto* seite = new QWidget;
     auto* lage = new QFormLayout(seite);
-    Toleranz = new TextendEdit(seite);
-    Toleranz->setObjectName(QStringLiteral("Toleranz"));
-    Toleranz->setMinValue(1e-20L);
-    Toleranz->setMaxValue(1e60L);
-    // The picture stays switched off, so the window's number format never rounds it to 0.
-    Toleranz->setFormatstr(QStringLiteral("0.0E-0"));
-    Toleranz->setValue(0.0001L);
-    Toleranz->setMaximumWidth(zahlbreite);
+    Toleranz = dezimalfeld("Toleranz", 0.0001L, 1e-20L, 1e60L, QStringLiteral("0.0E-0"), seite);
     Iterationmax = ganzfeld("Iterationmax", 30, 1, 1000, seite);
     aufloesung = ganzfeld("aufloesung", 400, 5, 999, seite);
     Label3 = new QLabel(seite);
@@ -150,18 +114,6 @@ QWidget* Tdiskussdlg::seiteKonstante() {
     lage->addRow(QStringLiteral("Auflösung"), aufloesung);
     lage->addRow(Label3);
     return seite;
-}
-
-// The five clipboard commands of the "Bearbeiten" menu, applied to the grid.
-void Tdiskussdlg::kontextmenue(const QPoint& stelle) {
-    QMenu menue(this);
-    for (Befehl b : {Befehl::ausschneiden, Befehl::kopieren, Befehl::einfuegen, Befehl::loeschen,
-                     Befehl::alles_auswaehlen}) {
-        QAction* vorbild = aktion(b);
-        QAction* a = menue.addAction(vorbild->icon(), vorbild->text());
-        connect(a, &QAction::triggered, this, [this, b] { zwischenablage(b, StringGrid1); });
-    }
-    menue.exec(StringGrid1->viewport()->mapToGlobal(stelle));
 }
 
 } // namespace zol

@@ -111,7 +111,6 @@ private:
     void menuesAufbauen();
     void werkzeugleisteAufbauen();
     QAction* befehl(const char* name, const QString& text, std::function<void()> wirkung);
-    void kontextmenue(const QPoint& stelle);
 
     // Editing (tabelleform_bearbeiten.cpp).
     void zelleneditorEinsetzen();

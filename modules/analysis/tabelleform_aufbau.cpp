@@ -90,8 +90,8 @@ void Ttabelleform::aufbauen() {
     StringGrid1->setEditTriggers(QAbstractItemView::DoubleClicked |
                                  QAbstractItemView::EditKeyPressed |
                                  QAbstractItemView::AnyKeyPressed);
-    StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(StringGrid1, &QWidget::customContextMenuRequested, this, &Ttabelleform::kontextmenue);
+    gitterKontextmenue(
+        StringGrid1, {Befehl::ausschneiden, Befehl::kopieren, Befehl::einfuegen, Befehl::loeschen});
     lage->addWidget(StringGrid1, 1);
 
     StringGrid2 = gitter(mitte, "StringGrid2");
@@ -226,18 +226,6 @@ void Ttabelleform::werkzeugleisteAufbauen() {
     leiste->addAction(eigene("Zeichnen"));
     leiste->addSeparator();
     leiste->addAction(aktion(Befehl::hauptmenue));
-}
-
-void Ttabelleform::kontextmenue(const QPoint& stelle) {
-    QMenu menue(this);
-    const Befehl befehle[] = {Befehl::ausschneiden, Befehl::kopieren, Befehl::einfuegen,
-                              Befehl::loeschen};
-    for (Befehl b : befehle) {
-        QAction* vorbild = aktion(b);
-        QAction* a = menue.addAction(vorbild->icon(), vorbild->text());
-        connect(a, &QAction::triggered, this, [this, b] { zwischenablage(b, StringGrid1); });
-    }
-    menue.exec(StringGrid1->viewport()->mapToGlobal(stelle));
 }
 
 } // namespace zol

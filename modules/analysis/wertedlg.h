@@ -41,7 +41,6 @@ private:
     void aufbauen();
     QWidget* seiteFunktion();
     QWidget* seiteKonstante();
-    void kontextmenue(const QPoint& stelle);
     // The inputs as the computation takes them; h and n are first brought into their fields'
     // ranges, and exchanged limits are written back.
     Tabellenvorgaben vorgaben();

@@ -3,6 +3,7 @@
 #include "modules/analysis/funktionseingabe.h"
 #include "modules/analysis/wertedlg.h"
 #include "shell/eingabe/zahleingaben.h"
+#include "shell/rahmen/felder.h"
 #include "shell/rahmen/stringgrid.h"
 
 #include <QAction>
@@ -12,36 +13,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace zol {
 
-namespace {
-
-constexpr int zahlbreite = 96;
-
-TSpinEditex* bereichsfeld(const char* name, long double wert, QWidget* eltern) {
-    auto* f = new TSpinEditex(eltern);
-    f->setObjectName(QString::fromLatin1(name));
-    f->setMinValue(-1e60L);
-    f->setMaxValue(1e60L);
-    f->setIncrement(1);
-    f->setValue(wert);
-    f->setMinimumWidth(zahlbreite);
-    return f;
-}
-
-QCheckBox* kaestchen(const char* name, const QString& text, bool an, QWidget* eltern) {
-    auto* k = new QCheckBox(text, eltern);
-    k->setObjectName(QString::fromLatin1(name));
-    k->setChecked(an);
-    return k;
-}
-
-} // namespace
+using felder::bereichsfeld;
+using felder::dezimalfeld;
+using felder::ganzfeld;
+using felder::kaestchen;
 
 Twertedlg::Twertedlg(QWidget* eltern) : Tmodulfenster(QStringLiteral("Twertedlg"), eltern) {
     aufbauen();
@@ -73,8 +54,7 @@ void Twertedlg::aufbauen() {
     StringGrid1->setColumnWidth(0, 60);
     StringGrid1->setCell(1, 0, QStringLiteral("x"));
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(StringGrid1, &QWidget::customContextMenuRequested, this, &Twertedlg::kontextmenue);
+    gitterKontextmenue(StringGrid1);
     lage->addWidget(StringGrid1, 1);
     setCentralWidget(mitte);
 
@@ -126,35 +106,11 @@ QWidget* Twertedlg::seiteFunktion() {
 QWidget* Twertedlg::seiteKonstante() {
     auto* seite = new QWidget;
     auto* lage = new QFormLayout(seite);
-    deltah = new TextendEdit(seite);
-    deltah->setObjectName(QStringLiteral("deltah"));
-    deltah->setMinValue(1e-30L);
-    deltah->setMaxValue(1e60L);
-    // The picture stays switched off, so the window's number format never rounds h away.
-    deltah->setFormatstr(QStringLiteral("0.0e-0"));
-    deltah->setValue(0.01L);
-    deltah->setMaximumWidth(zahlbreite);
-    simpson = new TlongintEdit(seite);
-    simpson->setObjectName(QStringLiteral("simpson"));
-    simpson->setMinValue(1);
-    simpson->setMaxValue(1000);
-    simpson->setValue(20);
-    simpson->setMaximumWidth(zahlbreite);
+    deltah = dezimalfeld("deltah", 0.01L, 1e-30L, 1e60L, QStringLiteral("0.0e-0"), seite);
+    simpson = ganzfeld("simpson", 20, 1, 1000, seite);
     lage->addRow(QStringLiteral("h für Ableitung:"), deltah);
     lage->addRow(QStringLiteral("Simpson-Konstante:"), simpson);
     return seite;
-}
-
-// The five clipboard commands of the "Bearbeiten" menu, applied to the grid.
-void Twertedlg::kontextmenue(const QPoint& stelle) {
-    QMenu menue(this);
-    for (Befehl b : {Befehl::ausschneiden, Befehl::kopieren, Befehl::einfuegen, Befehl::loeschen,
-                     Befehl::alles_auswaehlen}) {
-        QAction* vorbild = aktion(b);
-        QAction* a = menue.addAction(vorbild->icon(), vorbild->text());
-        connect(a, &QAction::triggered, this, [this, b] { zwischenablage(b, StringGrid1); });
-    }
-    menue.exec(StringGrid1->viewport()->mapToGlobal(stelle));
 }
 
 } // namespace zol

@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
@@ -124,6 +125,21 @@ QAction* Tmodulfenster::aktion(Befehl befehl) {
     connect(a, &QAction::triggered, this, [this, befehl] { ausfuehren(befehl); });
     aktionen_.insert(schluessel, a);
     return a;
+}
+
+void Tmodulfenster::gitterKontextmenue(TStringGrid* gitter, const QList<Befehl>& befehle) {
+    gitter->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(gitter, &QWidget::customContextMenuRequested, this,
+            [this, gitter, befehle](const QPoint& stelle) {
+                QMenu menue(this);
+                for (Befehl b : befehle) {
+                    QAction* vorbild = aktion(b);
+                    QAction* a = menue.addAction(vorbild->icon(), vorbild->text());
+                    connect(a, &QAction::triggered, this,
+                            [this, b, gitter] { zwischenablage(b, gitter); });
+                }
+                menue.exec(gitter->viewport()->mapToGlobal(stelle));
+            });
 }
 
 void Tmodulfenster::rahmenAufbauen(const QList<Befehl>& angebot) {

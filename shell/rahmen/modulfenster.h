@@ -85,6 +85,12 @@ protected:
     void rahmenAufbauen(const QList<Befehl>& angebot);
     // Registers a control to be saved; the registration order is the order in the file.
     void komponente(QWidget* steuerelement);
+    // The grid's context menu: the given clipboard commands (by default the five of
+    // "Bearbeiten") applied to that grid.
+    void gitterKontextmenue(TStringGrid* gitter,
+                            const QList<Befehl>& befehle = {Befehl::ausschneiden, Befehl::kopieren,
+                                                            Befehl::einfuegen, Befehl::loeschen,
+                                                            Befehl::alles_auswaehlen});
     // A command of the window's own that batch mode can run by its object name.
     QAction* eigenerBefehl(const QString& name, const QString& text);
 

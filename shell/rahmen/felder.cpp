@@ -1,0 +1,49 @@
+#include "shell/rahmen/felder.h"
+
+#include "shell/eingabe/zahleingaben.h"
+
+#include <QCheckBox>
+
+namespace zol::felder {
+
+TSpinEditex* bereichsfeld(const char* name, long double wert, QWidget* eltern) {
+    auto* f = new TSpinEditex(eltern);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setMinValue(-1e60L);
+    f->setMaxValue(1e60L);
+    f->setIncrement(1);
+    f->setValue(wert);
+    f->setMinimumWidth(zahlbreite);
+    return f;
+}
+
+TlongintEdit* ganzfeld(const char* name, qint32 wert, qint32 min, qint32 max, QWidget* eltern) {
+    auto* f = new TlongintEdit(eltern);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setMinValue(min);
+    f->setMaxValue(max);
+    f->setValue(wert);
+    f->setMaximumWidth(zahlbreite);
+    return f;
+}
+
+TextendEdit* dezimalfeld(const char* name, long double wert, long double min, long double max,
+                         const QString& bild, QWidget* eltern) {
+    auto* f = new TextendEdit(eltern);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setMinValue(min);
+    f->setMaxValue(max);
+    f->setFormatstr(bild);
+    f->setValue(wert);
+    f->setMaximumWidth(zahlbreite);
+    return f;
+}
+
+QCheckBox* kaestchen(const char* name, const QString& text, bool an, QWidget* eltern) {
+    auto* k = new QCheckBox(text, eltern);
+    k->setObjectName(QString::fromLatin1(name));
+    k->setChecked(an);
+    return k;
+}
+
+} // namespace zol::felder
