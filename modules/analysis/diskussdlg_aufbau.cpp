@@ -47,14 +47,8 @@ void Tdiskussdlg::aufbauen() {
     TabbedNotebook1->addTab(seiteKonstante(), QStringLiteral("Konstante"));
     lage->addWidget(TabbedNotebook1);
 
-    StringGrid1 = new TStringGrid(mitte);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setDefaultColWidth(110);
-    StringGrid1->setDefaultRowHeight(24);
-    StringGrid1->setColCount(6);
-    StringGrid1->setRowCount(6);
+    StringGrid1 = felder::ergebnisgitter("StringGrid1", 110, 6, 6, mitte);
     StringGrid1->setColumnWidth(0, 30);
-    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gitterKontextmenue(StringGrid1);
     lage->addWidget(StringGrid1, 1);
     setCentralWidget(mitte);

@@ -45,15 +45,10 @@ void Twertedlg::aufbauen() {
     TabbedNotebook1->addTab(seiteKonstante(), QStringLiteral("Konstante"));
     lage->addWidget(TabbedNotebook1);
 
-    StringGrid1 = new TStringGrid(mitte);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setDefaultColWidth(100);
-    StringGrid1->setDefaultRowHeight(24);
-    StringGrid1->setRowCount(2); // a grid always has a row below its fixed one
-    StringGrid1->setColCount(2);
+    // Two rows: a grid always keeps a row below its fixed one.
+    StringGrid1 = felder::ergebnisgitter("StringGrid1", 100, 2, 2, mitte);
     StringGrid1->setColumnWidth(0, 60);
     StringGrid1->setCell(1, 0, QStringLiteral("x"));
-    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gitterKontextmenue(StringGrid1);
     lage->addWidget(StringGrid1, 1);
     setCentralWidget(mitte);

@@ -1,6 +1,7 @@
 #include "shell/rahmen/felder.h"
 
 #include "shell/eingabe/zahleingaben.h"
+#include "shell/rahmen/stringgrid.h"
 
 #include <QCheckBox>
 
@@ -44,6 +45,18 @@ QCheckBox* kaestchen(const char* name, const QString& text, bool an, QWidget* el
     k->setObjectName(QString::fromLatin1(name));
     k->setChecked(an);
     return k;
+}
+
+TStringGrid* ergebnisgitter(const char* name, int spaltenbreite, int spalten, int zeilen,
+                            QWidget* eltern) {
+    auto* g = new TStringGrid(eltern);
+    g->setObjectName(QString::fromLatin1(name));
+    g->setDefaultColWidth(spaltenbreite);
+    g->setDefaultRowHeight(24);
+    g->setColCount(spalten);
+    g->setRowCount(zeilen);
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return g;
 }
 
 } // namespace zol::felder

@@ -11,6 +11,7 @@ namespace zol {
 class TextendEdit;
 class TlongintEdit;
 class TSpinEditex;
+class TStringGrid;
 
 namespace felder {
 
@@ -25,6 +26,10 @@ TlongintEdit* ganzfeld(const char* name, qint32 wert, qint32 min, qint32 max, QW
 TextendEdit* dezimalfeld(const char* name, long double wert, long double min, long double max,
                          const QString& bild, QWidget* eltern);
 QCheckBox* kaestchen(const char* name, const QString& text, bool an, QWidget* eltern);
+// A result grid the user reads but does not type into: one fixed row and column, rows 24
+// pixels high.
+TStringGrid* ergebnisgitter(const char* name, int spaltenbreite, int spalten, int zeilen,
+                            QWidget* eltern);
 
 } // namespace felder
 } // namespace zol
