@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     zol::engine_meldungen_anzeigen();
     zol::alle_fensterarten_registrieren();
     if (stapel) return zol::stapel_ausfuehren(QApplication::arguments(), std::cout, std::cerr);
-    if (bildexport) return zol::export_ausfuehren(QApplication::arguments(), std::cout, std::cerr);
+    if (bildexport) return zol::export_ausfuehren(QApplication::arguments(), std::cerr);
 
     zol::hilfe_einrichten();
     // Main window, single dialogs, start screen, then the lessons or "Standard.pro".

@@ -34,7 +34,6 @@ QString Konsolenmeldungen::datei_speichern(QWidget*, const QString& titel, const
 }
 
 void Konsolenmeldungen::zeile(const char* vorsatz, const QString& text) {
-    ++anzahl_;
     const QStringList teile = text.split(QLatin1Char('\n'));
     aus_ << vorsatz << teile.first().toStdString() << "\n";
     for (qsizetype i = 1; i < teile.size(); ++i)

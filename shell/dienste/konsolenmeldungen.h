@@ -21,15 +21,12 @@ public:
                           const QString&) override;
     QString datei_speichern(QWidget*, const QString& titel, const QStringList&, const QString&,
                             const QString&) override;
-    // How many messages and questions appeared.
-    int anzahl() const { return anzahl_; }
 
 private:
     // "Meldung: TEXT", further lines of the text indented.
     void zeile(const char* vorsatz, const QString& text);
     std::ostream& aus_;
     Meldungsdienst* vorher_;
-    int anzahl_ = 0;
 };
 
 } // namespace zol

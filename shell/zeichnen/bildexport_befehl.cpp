@@ -24,8 +24,7 @@ void aufruf_zeigen(std::ostream& err) {
 
 } // namespace
 
-int export_ausfuehren(const QStringList& argumente, std::ostream& aus, std::ostream& err) {
-    Q_UNUSED(aus);
+int export_ausfuehren(const QStringList& argumente, std::ostream& err) {
     const qsizetype start = argumente.indexOf(QStringLiteral("--export"));
     if (start < 0 || start + 2 >= argumente.size()) {
         aufruf_zeigen(err);

@@ -16,6 +16,6 @@ namespace zol {
 
 // argumente as QApplication::arguments() gives them, "--export" among them. Needs a
 // QApplication.
-int export_ausfuehren(const QStringList& argumente, std::ostream& aus, std::ostream& err);
+int export_ausfuehren(const QStringList& argumente, std::ostream& err);
 
 } // namespace zol

@@ -24,11 +24,10 @@ protected:
         return datei;
     }
     int exportieren(const QStringList& rest) {
-        aus.str({});
         err.str({});
-        return export_ausfuehren(QStringList{"zol", "--export"} + rest, aus, err);
+        return export_ausfuehren(QStringList{"zol", "--export"} + rest, err);
     }
-    std::ostringstream aus, err;
+    std::ostringstream err;
 };
 
 quint32 wort32(const QByteArray& b, int stelle) {
