@@ -3,9 +3,8 @@
 #include "engine/fktbaum.h"
 #include "engine/zahlformat.h"
 #include "modules/analysis/funktionseingabe.h"
-#include "shell/dienste/meldungsdienst.h"
 #include "shell/eingabe/zahleingaben.h"
-#include "shell/formeln/formelbaum.h"
+#include "shell/rahmen/felder.h"
 #include "shell/rahmen/stringgrid.h"
 
 #include <QApplication>
@@ -22,20 +21,12 @@ QString Tdiskussdlg::iterationsstatus() const {
 }
 
 Diskussionsauftrag Tdiskussdlg::auftrag() {
-    // Reading a field never clamps; a typed value outside its range would divide by zero
-    // (N = 0) or take ages, so it is brought into range where the user sees it.
-    const long double t = Toleranz->Value();
-    if (!(t >= Toleranz->MinValue() && t <= Toleranz->MaxValue())) Toleranz->setValue(t);
-    for (TlongintEdit* f : {Iterationmax, aufloesung}) {
-        const qint32 n = f->Value();
-        if (n < f->MinValue() || n > f->MaxValue()) f->setValue(n);
-    }
     Diskussionsauftrag a;
     a.xmin = xmin->Value();
     a.xmax = xmax->Value();
-    a.aufloesung = aufloesung->Value();
-    a.grenzen.toleranz = Toleranz->Value();
-    a.grenzen.grenze = Iterationmax->Value();
+    a.aufloesung = felder::imBereich(*aufloesung);
+    a.grenzen.toleranz = felder::imBereich(*Toleranz);
+    a.grenzen.grenze = felder::imBereich(*Iterationmax);
     a.nullstellen = artnullstellen->isChecked();
     a.extremwerte = artextremwerte->isChecked();
     a.wendepunkte = artwendepunkte->isChecked();
@@ -44,11 +35,7 @@ Diskussionsauftrag Tdiskussdlg::auftrag() {
 }
 
 void Tdiskussdlg::rechne() {
-    if (xmax->Value() < xmin->Value()) {
-        const long double kleiner = xmax->Value();
-        xmax->setValue(xmin->Value());
-        xmin->setValue(kleiner);
-    }
+    felder::grenzenOrdnen(*xmin, *xmax);
     Label3->clear();
     ergebnis_ = Diskussionsergebnis();
     // Headers and row numbers stay until a kind writes its own.
@@ -56,15 +43,10 @@ void Tdiskussdlg::rechne() {
         for (int c = StringGrid1->fixedCols(); c < StringGrid1->colCount(); ++c)
             StringGrid1->setCell(c, r, QString());
 
-    const QString definition = Edit1->text();
-    Tfktzelle* zelle = nullptr;
-    if (!formelbaum().suchezeigerstr(definition.toStdString(), zelle) || zelle == nullptr ||
-        !zelle->funktion) {
-        meldung(QStringLiteral("Fehlerhafte Eingabe:") + definition, this);
-        return;
-    }
+    const tfunktion* funktion = funktionNachschlagen(Edit1->text(), this);
+    if (funktion == nullptr) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    ergebnis_ = diskutieren(als_diskussionsfunktion(*zelle->funktion), auftrag());
+    ergebnis_ = diskutieren(als_diskussionsfunktion(*funktion), auftrag());
     ergebnisseSchreiben();
     QApplication::restoreOverrideCursor();
     Label3->setText(ergebnis_.iterationsstatus == "*"

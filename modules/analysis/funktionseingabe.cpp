@@ -1,7 +1,10 @@
 #include "modules/analysis/funktionseingabe.h"
 
+#include "engine/fktbaum.h"
 #include "graph/zeichenmittel.h"
+#include "shell/dienste/meldungsdienst.h"
 #include "shell/formeln/einffordlg.h"
+#include "shell/formeln/formelbaum.h"
 #include "shell/zeichnen/dialogfkt.h"
 
 #include <QDir>
@@ -23,11 +26,25 @@ QPushButton* projektformelKnopf(QLineEdit* feld, QWidget* eltern) {
     return knopf;
 }
 
-Tdialogfkt* funktionZeichnen(const QString& format, const QString& definition) {
+const tfunktion* funktionNachschlagen(const QString& definition, QWidget* fenster) {
+    Tfktzelle* zelle = nullptr;
+    if (formelbaum().suchezeigerstr(definition.toStdString(), zelle) && zelle != nullptr &&
+        zelle->funktion)
+        return zelle->funktion.get();
+    meldung(QStringLiteral("Fehlerhafte Eingabe:") + definition, fenster);
+    return nullptr;
+}
+
+Tdialogfkt* neuesZeichenfenster(const QString& format) {
     auto* fenster = new Tdialogfkt;
     fenster->setzeFormat(format);
-    fenster->waehleFunktionsseite(Tdialogfkt::seite_funktion);
     fenster->show();
+    return fenster;
+}
+
+Tdialogfkt* funktionZeichnen(const QString& format, const QString& definition) {
+    Tdialogfkt* fenster = neuesZeichenfenster(format);
+    fenster->waehleFunktionsseite(Tdialogfkt::seite_funktion);
     fenster->setzeDefinition(definition);
     fenster->hinzufuegen();
     return fenster;

@@ -13,10 +13,18 @@ class QWidget;
 namespace zol {
 
 class Tdialogfkt;
+class tfunktion;
 
 // The button "Projektformel" (object name Funktionein): the project formula chosen in the
 // insert dialog replaces the text of feld.
 QPushButton* projektformelKnopf(QLineEdit* feld, QWidget* eltern);
+
+// The compiled function of a definition such as "f(x)=x^2-4", entered into the project
+// formulas; nullptr after showing "Fehlerhafte Eingabe:" and the text when it is refused.
+const tfunktion* funktionNachschlagen(const QString& definition, QWidget* fenster);
+
+// A new plot window with the given number format, shown.
+Tdialogfkt* neuesZeichenfenster(const QString& format);
 
 // A new plot window with the given number format, on its page "Funktion f(x)", shown, with the
 // definition added as a curve. The window lives on its own like one the main window opens.

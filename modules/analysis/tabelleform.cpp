@@ -240,9 +240,7 @@ void Ttabelleform::zeichnen() {
 // A new plot window draws the two columns as points: its table page gets the rows, the
 // function pen is dotted while "Hinzufügen" runs and solid afterwards.
 Tdialogfkt* Ttabelleform::zeichnenUebergeben(const QList<QStringList>& zeilen) {
-    auto* fenster = new Tdialogfkt;
-    fenster->setzeFormat(format());
-    fenster->show();
+    Tdialogfkt* fenster = neuesZeichenfenster(format());
     punkteZeichnen(*fenster, QStringLiteral("tabelle.dat"), zeilen);
     return fenster;
 }

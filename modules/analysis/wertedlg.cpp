@@ -5,7 +5,7 @@
 #include "modules/analysis/wertetabellenrechnung.h"
 #include "shell/dienste/meldungsdienst.h"
 #include "shell/eingabe/zahleingaben.h"
-#include "shell/formeln/formelbaum.h"
+#include "shell/rahmen/felder.h"
 #include "shell/rahmen/stringgrid.h"
 #include "shell/zeichnen/dialogfkt.h"
 
@@ -45,21 +45,12 @@ Tdialogfkt* Twertedlg::zeichenfenster() const {
 
 Tabellenvorgaben Twertedlg::vorgaben() {
     Tabellenvorgaben v;
+    felder::grenzenOrdnen(*xmin, *xmax);
     v.xmin = xmin->Value();
     v.xmax = xmax->Value();
-    if (grenzen_ordnen(v.xmin, v.xmax)) {
-        xmin->setValue(v.xmin);
-        xmax->setValue(v.xmax);
-    }
     v.schritt = xskala->Value();
-    // Reading a field never clamps; a typed h or n outside the field's range would divide by
-    // zero or take ages, so it is brought into range where the user sees it.
-    const long double h = deltah->Value();
-    if (h < deltah->MinValue() || h > deltah->MaxValue()) deltah->setValue(h);
-    v.h = deltah->Value();
-    const qint32 n = simpson->Value();
-    if (n < simpson->MinValue() || n > simpson->MaxValue()) simpson->setValue(n);
-    v.simpson = simpson->Value();
+    v.h = felder::imBereich(*deltah);
+    v.simpson = felder::imBereich(*simpson);
     v.arten.funktion = artfunktion->isChecked();
     v.arten.ableitung1 = art1ableitung->isChecked();
     v.arten.ableitung2 = art2ableitung->isChecked();
@@ -68,11 +59,8 @@ Tabellenvorgaben Twertedlg::vorgaben() {
 }
 
 void Twertedlg::rechne() {
-    const QString definition = Edit1->text();
-    Tfktzelle* zelle = nullptr;
-    if (!formelbaum().suchezeigerstr(definition.toStdString(), zelle) || zelle == nullptr ||
-        !zelle->funktion) {
-        meldung(QStringLiteral("Fehlerhafte Eingabe:") + definition, this);
+    const tfunktion* funktion = funktionNachschlagen(Edit1->text(), this);
+    if (funktion == nullptr) {
         StringGrid1->setFixedRows(1);
         return;
     }
@@ -80,7 +68,7 @@ void Twertedlg::rechne() {
     Wertetabelle tabelle;
     std::string fehler;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = tabelle_berechnen(als_reellefunktion(*zelle->funktion), v, tabelle, fehler);
+    const bool ok = tabelle_berechnen(als_reellefunktion(*funktion), v, tabelle, fehler);
     if (ok) gitter_fuellen(*StringGrid1, tabelle, format());
     QApplication::restoreOverrideCursor();
     StringGrid1->setFixedRows(1);

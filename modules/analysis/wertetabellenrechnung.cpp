@@ -25,6 +25,11 @@ bool schritt_bewegt(long double xmin, long double xmax, long double schritt) {
     return r + schritt != r && -r + schritt != -r;
 }
 
+// Exchanged limits are taken the right way round.
+void grenzen_ordnen(long double& xmin, long double& xmax) {
+    if (xmax < xmin) std::swap(xmin, xmax);
+}
+
 } // namespace
 
 Reellefunktion als_reellefunktion(const tfunktion& f) {
@@ -48,12 +53,6 @@ long double simpson(const Reellefunktion& f, long double a, long double b, int n
         }
     }
     return (4 * s4 + f(a) + 2 * s2 + f(b)) * h * (1.0L / 3);
-}
-
-bool grenzen_ordnen(long double& xmin, long double& xmax) {
-    if (!(xmax < xmin)) return false;
-    std::swap(xmin, xmax);
-    return true;
 }
 
 std::vector<std::string> tabellenkopf(const Tabellenarten& arten) {

@@ -46,9 +46,6 @@ struct Wertetabelle {
 // More rows are refused: the grid would take minutes to fill.
 inline constexpr long double max_tabellenzeilen = 100000;
 
-// Exchanges the limits when xmax < xmin; true when it did.
-bool grenzen_ordnen(long double& xmin, long double& xmax);
-
 // The headers for the ticked kinds: "x", "f(x)", "f(x)'", "f(x)''", "F(x)".
 std::vector<std::string> tabellenkopf(const Tabellenarten& arten);
 

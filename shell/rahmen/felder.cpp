@@ -59,4 +59,25 @@ TStringGrid* ergebnisgitter(const char* name, int spaltenbreite, int spalten, in
     return g;
 }
 
+long double imBereich(TextendEdit& feld) {
+    const long double w = feld.Value();
+    // Written so that NaN counts as outside.
+    if (!(w >= feld.MinValue() && w <= feld.MaxValue())) feld.setValue(w);
+    return feld.Value();
+}
+
+qint32 imBereich(TlongintEdit& feld) {
+    const qint32 n = feld.Value();
+    if (n < feld.MinValue() || n > feld.MaxValue()) feld.setValue(n);
+    return feld.Value();
+}
+
+bool grenzenOrdnen(TSpinEditex& kleinster, TSpinEditex& groesster) {
+    const long double a = kleinster.Value(), b = groesster.Value();
+    if (!(b < a)) return false;
+    kleinster.setValue(b);
+    groesster.setValue(a);
+    return true;
+}
+
 } // namespace zol::felder

@@ -31,5 +31,13 @@ QCheckBox* kaestchen(const char* name, const QString& text, bool an, QWidget* el
 TStringGrid* ergebnisgitter(const char* name, int spaltenbreite, int spalten, int zeilen,
                             QWidget* eltern);
 
+// Reading a field never clamps. Before a computation uses a constant, a typed value outside the
+// field's range (which could divide by zero or take ages) is brought into range where the user
+// sees it; the result is the value then in the field.
+long double imBereich(TextendEdit& feld);
+qint32 imBereich(TlongintEdit& feld);
+// Exchanged range limits: the two fields swap their values. True when they did.
+bool grenzenOrdnen(TSpinEditex& kleinster, TSpinEditex& groesster);
+
 } // namespace felder
 } // namespace zol
