@@ -15,43 +15,38 @@ bool hat_breite(const Abtastung& p) {
     return p.intervalle() >= 1 && p.schritt > 0 && std::isfinite(p.schritt);
 }
 
-// Fills the states a scan starts with: the leading zeros (no decision yet) take the first state
-// there is. Returns false when there is none at all, so nothing ever changes.
-bool anfang_festlegen(std::vector<int>& zustaende) {
-    const auto erster = std::find_if(zustaende.begin(), zustaende.end(), [](int z) { return z; });
-    if (erster == zustaende.end()) return false;
-    std::fill(zustaende.begin(), erster, *erster);
-    return true;
+// The sign of a comparison: +1, -1, or 0 when equal (or not comparable).
+int vergleich(long double links, long double rechts) {
+    return rechts > links ? 1 : (rechts < links ? -1 : 0);
 }
 
-// Direction of every interval: +1 rising, -1 falling; equal ends keep the direction before.
+// The states of a scan over anzahl elements: an element whose sign is 0 keeps the state before
+// it, and the leading ones take the first state there is. Empty when no element has a sign, so
+// nothing ever changes.
+template <class Zeichen> std::vector<int> zustaende(int anzahl, Zeichen vorzeichen_bei) {
+    std::vector<int> z(static_cast<std::size_t>(std::max(anzahl, 0)), 0);
+    int vorher = 0;
+    for (std::size_t i = 0; i < z.size(); ++i) {
+        const int d = vorzeichen_bei(i);
+        z[i] = d != 0 ? d : vorher;
+        vorher = z[i];
+    }
+    const auto erster = std::find_if(z.begin(), z.end(), [](int w) { return w != 0; });
+    if (erster == z.end()) return {};
+    std::fill(z.begin(), erster, *erster);
+    return z;
+}
+
+// Direction of every interval: +1 rising, -1 falling.
 std::vector<int> richtungen(const Abtastung& p) {
-    std::vector<int> r(static_cast<std::size_t>(p.intervalle()), 0);
-    int vorher = 0;
-    for (std::size_t i = 0; i < r.size(); ++i) {
-        const long double links = p.y[i], rechts = p.y[i + 1];
-        const int d = rechts > links ? 1 : (rechts < links ? -1 : 0);
-        r[i] = d != 0 ? d : vorher;
-        vorher = r[i];
-    }
-    if (!anfang_festlegen(r)) r.clear();
-    return r;
+    return zustaende(p.intervalle(), [&p](std::size_t i) { return vergleich(p.y[i], p.y[i + 1]); });
 }
 
-// Curvature of every triple i, i+1, i+2: -1 concave, +1 convex; equal keeps the state before.
+// Curvature of every triple i, i+1, i+2: -1 concave, +1 convex.
 std::vector<int> kruemmungen(const Abtastung& p) {
-    const int n = p.intervalle();
-    std::vector<int> k(static_cast<std::size_t>(std::max(n - 1, 0)), 0);
-    int vorher = 0;
-    for (std::size_t i = 0; i < k.size(); ++i) {
-        const long double d1 = p.y[i + 1] - p.y[i];
-        const long double d2 = p.y[i + 2] - p.y[i + 1];
-        const int z = d2 < d1 ? -1 : (d2 > d1 ? 1 : 0);
-        k[i] = z != 0 ? z : vorher;
-        vorher = k[i];
-    }
-    if (!anfang_festlegen(k)) k.clear();
-    return k;
+    return zustaende(p.intervalle() - 1, [&p](std::size_t i) {
+        return vergleich(p.y[i + 1] - p.y[i], p.y[i + 2] - p.y[i + 1]);
+    });
 }
 
 // Index of the smallest (or largest) of n values; ties go to the lowest index.
