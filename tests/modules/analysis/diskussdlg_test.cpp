@@ -7,6 +7,7 @@
 #include "shell/rahmen/stringgrid.h"
 #include "shell/zeichnen/dialogfkt.h"
 #include "tests/hilfe/testmeldungsdienst.h"
+#include "tests/modules/analysis/fenster_testhilfe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,12 +32,7 @@ inline void PrintTo(const QString& text, std::ostream* aus) {
 namespace {
 
 using namespace zol;
-
-template <class T> T* steuer(Tmodulfenster& f, const char* name) {
-    T* w = f.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
+using namespace zol::test;
 
 void arten(Tmodulfenster& f, bool null, bool extrem, bool wende, bool pol) {
     steuer<QCheckBox>(f, "artnullstellen")->setChecked(null);
@@ -54,13 +50,6 @@ QStringList zeile(const TStringGrid& g, int r) {
     for (int c = 0; c < g.colCount(); ++c)
         z << g.cell(c, r);
     return z;
-}
-
-// The state of the saved controls as the component block writes it (geometry left out).
-QStringList zustand(Tmodulfenster& f) {
-    Tsaveloadlist liste;
-    liste.componentenspeichern(&f, f.komponenten());
-    return liste.zeilen.mid(1);
 }
 
 class Diskussion : public ::testing::Test {

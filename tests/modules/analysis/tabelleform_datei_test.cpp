@@ -5,6 +5,7 @@
 #include "shell/rahmen/komponentenblock.h"
 #include "shell/rahmen/modulfenster.h"
 #include "tests/hilfe/testmeldungsdienst.h"
+#include "tests/modules/analysis/fenster_testhilfe.h"
 #include "tests/modules/analysis/tabelle_testhilfe.h"
 
 #include <QAction>
@@ -20,25 +21,10 @@ namespace {
 using namespace zol;
 using namespace zol::test;
 
-QStringList zeilen_von(const QString& datei) {
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QStringList z = QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"));
-    if (!z.isEmpty() && z.last().isEmpty()) z.removeLast();
-    return z;
-}
-
 void schreibe(const QString& datei, const QByteArray& bytes) {
     QFile f(datei);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
-}
-
-// The state of the saved controls as the component block writes it (geometry left out).
-QStringList zustand(Tmodulfenster& f) {
-    Tsaveloadlist liste;
-    liste.componentenspeichern(&f, f.komponenten());
-    return liste.zeilen.mid(1);
 }
 
 class TabelleDatei : public ::testing::Test {

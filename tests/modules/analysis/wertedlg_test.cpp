@@ -9,6 +9,7 @@
 #include "shell/zeichnen/dialogfkt.h"
 #include "tests/hilfe/modalwaechter.h"
 #include "tests/hilfe/testmeldungsdienst.h"
+#include "tests/modules/analysis/fenster_testhilfe.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -26,12 +27,7 @@
 namespace {
 
 using namespace zol;
-
-template <class T> T* steuer(Tmodulfenster& f, const char* name) {
-    T* w = f.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
+using namespace zol::test;
 
 QLineEdit* edit1(Tmodulfenster& f) {
     return steuer<QLineEdit>(f, "Edit1");
@@ -62,21 +58,6 @@ QList<QStringList> gitter(const Twertedlg& f) {
         zeilen << z;
     }
     return zeilen;
-}
-
-// The state of the saved controls as the component block writes it (geometry left out).
-QStringList zustand(Tmodulfenster& f) {
-    Tsaveloadlist liste;
-    liste.componentenspeichern(&f, f.komponenten());
-    return liste.zeilen.mid(1);
-}
-
-QStringList zeilen_von(const QString& datei) {
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QStringList z = QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"));
-    if (!z.isEmpty() && z.last().isEmpty()) z.removeLast();
-    return z;
 }
 
 class Wertedlg : public ::testing::Test {
