@@ -1,7 +1,5 @@
 #include "modules/analysis/wertetabellenrechnung.h"
 
-#include "engine/fktbaum.h"
-#include "engine/zahlformat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,29 +29,6 @@ void grenzen_ordnen(long double& xmin, long double& xmax) {
 }
 
 } // namespace
-
-Reellefunktion als_reellefunktion(const tfunktion& f) {
-    return [&f](long double x) {
-        long double wert = 0;
-        f.funktionsberechnung(x, wert);
-        return wert;
-    };
-}
-
-long double simpson(const Reellefunktion& f, long double a, long double b, int n) {
-    const long double h = (b - a) / n;
-    const int m = n / 2;
-    long double s4 = 0, s2 = 0, t = a;
-    for (int i = 1; i <= m; ++i) {
-        t = t + h;
-        s4 = s4 + f(t);
-        if (i != m) {
-            t = t + h;
-            s2 = s2 + f(t);
-        }
-    }
-    return (4 * s4 + f(a) + 2 * s2 + f(b)) * h * (1.0L / 3);
-}
 
 std::vector<std::string> tabellenkopf(const Tabellenarten& arten) {
     std::vector<std::string> kopf{"x"};
@@ -123,7 +98,7 @@ std::vector<std::vector<std::string>> tabellentexte(const Wertetabelle& tabelle,
         std::vector<std::string> zellen;
         zellen.reserve(zeile.size());
         for (long double w : zeile)
-            zellen.push_back(format(bild, w));
+            zellen.push_back(ergebnistext(bild, w));
         texte.push_back(std::move(zellen));
     }
     return texte;

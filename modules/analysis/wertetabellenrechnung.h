@@ -2,24 +2,13 @@
 // The value table's arithmetic, free of the window: x from xmin to xmax in equal steps, and per
 // row the function value, central differences for the first and second derivative and the
 // integral from xmin, accumulated step by step with the Simpson rule.
-#include <functional>
+#include "engine/reellefunktion.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zol {
-
-class tfunktion;
-
-using Reellefunktion = std::function<long double(long double)>;
-
-// A compiled formula as a function of x; a value that cannot be computed is 0, as the
-// evaluation gives it.
-Reellefunktion als_reellefunktion(const tfunktion& f);
-
-// Simpson rule over [a, b] with n subintervals: h = (b - a)/n, m = n div 2 pairs of inner
-// points. An odd n still closes with f(b) after 2m subintervals; that value is used as it is.
-long double simpson(const Reellefunktion& f, long double a, long double b, int n);
 
 // The columns besides x, always in this order.
 struct Tabellenarten {
@@ -63,7 +52,8 @@ std::string tabelle_pruefen(const Tabellenvorgaben& v);
 bool tabelle_berechnen(const Reellefunktion& f, const Tabellenvorgaben& v, Wertetabelle& tabelle,
                        std::string& fehler);
 
-// Every number of every row written with the picture bild, x first.
+// Every number of every row written with the picture bild, x first; a value that could not be
+// computed (NaN, infinite) as "n. d.".
 std::vector<std::vector<std::string>> tabellentexte(const Wertetabelle& tabelle,
                                                     std::string_view bild);
 
