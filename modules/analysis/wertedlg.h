@@ -29,7 +29,8 @@ public:
     TStringGrid* ergebnisgitter() const override { return StringGrid1; }
 
     // "Rechne": looks the definition up in the project formulas and builds the table. A refused
-    // definition or range leaves the grid as it was.
+    // definition or range empties the grid, so no table of an earlier input is drawn or handed
+    // on.
     void rechne() override;
     // "Zeichnen": the definition as a curve and the table's first value column as points in a
     // new plot window.

@@ -74,9 +74,13 @@ bool tabelle_berechnen(const Reellefunktion& f, const Tabellenvorgaben& v, Werte
             return false;
         }
         std::vector<long double> zeile{x};
-        if (a.funktion) zeile.push_back(f(x));
-        if (a.ableitung1) zeile.push_back((f(x + h) - f(x - h)) / (2 * h));
-        if (a.ableitung2) zeile.push_back((f(x + h) - 2 * f(x) + f(x - h)) / (h * h));
+        const long double fx = f(x);
+        if (a.funktion) zeile.push_back(fx);
+        // No derivative where the function itself is undefined (1/x at 0), even though the
+        // difference quotient around it would give a number.
+        if (a.ableitung1)
+            zeile.push_back(std::isfinite(fx) ? (f(x + h) - f(x - h)) / (2 * h) : fx);
+        if (a.ableitung2) zeile.push_back((f(x + h) - 2 * fx + f(x - h)) / (h * h));
         if (a.integral) {
             if (x == xmin)
                 integral = 0;

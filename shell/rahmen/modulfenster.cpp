@@ -5,8 +5,10 @@
 #include "shell/dienste/programmhaken.h"
 #include "shell/eingabe/zahlenform.h"
 #include "shell/formeln/dialogformel.h"
+#include "shell/eingabe/ergebnisfeld.h"
 #include "shell/formeln/formelbaum.h"
 #include "shell/rahmen/datei.h"
+#include "shell/rahmen/felder.h"
 #include "shell/rahmen/komponentenblock.h"
 #include "shell/rahmen/stringgrid.h"
 #include "shell/rahmen/symbole.h"
@@ -25,9 +27,13 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScopeGuard>
+#include <QTabWidget>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <memory>
 
 namespace zol {
 
@@ -106,11 +112,67 @@ void Tmodulfenster::komponente(QWidget* steuerelement) {
     komponenten_ << steuerelement;
 }
 
-QAction* Tmodulfenster::eigenerBefehl(const QString& name, const QString& text) {
+QAction* Tmodulfenster::eigenerBefehl(const QString& name, const QString& text,
+                                      const QString& menue, const QString& hinweis,
+                                      const QString& knopftext) {
     auto* a = new QAction(text, this);
     a->setObjectName(name);
+    if (!hinweis.isEmpty()) a->setToolTip(hinweis);
+    if (!knopftext.isEmpty()) a->setIconText(knopftext);
     eigeneBefehle_ << a;
+    const EigenerEintrag e{a, menue, knopftext, !hinweis.isEmpty()};
+    eigeneEintraege_ << e;
+    // Before the frame is built the entry waits for it, so the frame's menus come first.
+    if (werkzeugleiste_ != nullptr) eigenenBefehlPlatzieren(e);
     return a;
+}
+
+QMenu* Tmodulfenster::menueFuer(const QString& titel) {
+    QAction* hilfe = nullptr;
+    for (QAction* a : menuBar()->actions()) {
+        if (a->menu() == nullptr) continue;
+        if (a->menu()->title() == titel) return a->menu();
+        if (a->menu()->title() == QLatin1String("&Hilfe")) hilfe = a;
+    }
+    auto* m = new QMenu(titel, this);
+    menuBar()->insertMenu(hilfe, m);
+    return m;
+}
+
+void Tmodulfenster::eigenenBefehlPlatzieren(const EigenerEintrag& e) {
+    if (!e.menue.isEmpty()) menueFuer(e.menue)->addAction(e.aktion);
+    if (!e.knopf) return;
+    if (e.knopftext.isEmpty()) {
+        werkzeugleiste_->insertAction(eigeneKnoepfe_, e.aktion);
+    } else {
+        auto* knopf = new QToolButton(werkzeugleiste_);
+        knopf->setDefaultAction(e.aktion);
+        knopf->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        knopf->setMinimumWidth(28);
+        werkzeugleiste_->insertWidget(eigeneKnoepfe_, knopf);
+    }
+    eigeneKnoepfe_->setVisible(true);
+}
+
+QAction* Tmodulfenster::nullSetzenAnbieten(const QList<TStringGrid*>& gitter) {
+    QAction* a = eigenerBefehl(QStringLiteral("Nullsetzen"), QStringLiteral("&Null setzen"),
+                               QStringLiteral("&Bearbeiten"));
+    connect(a, &QAction::triggered, this, [gitter] {
+        for (TStringGrid* g : gitter)
+            felder::nullSetzen(*g);
+    });
+    return a;
+}
+
+void Tmodulfenster::seitenwechsel(QTabWidget* notizbuch,
+                                  std::function<void(int alt, int neu)> wechsel) {
+    auto alt = std::make_shared<int>(notizbuch->currentIndex());
+    connect(notizbuch, &QTabWidget::currentChanged, this,
+            [this, alt, wechsel = std::move(wechsel)](int neu) {
+                const int vorige = *alt;
+                *alt = neu;
+                if (!laedt_ && vorige != neu && vorige >= 0) wechsel(vorige, neu);
+            });
 }
 
 QAction* Tmodulfenster::aktion(Befehl befehl) {
@@ -177,6 +239,11 @@ void Tmodulfenster::rahmenAufbauen(const QList<Befehl>& angebot) {
                                   Befehl::hilfe,
                                   Befehl::beenden};
     for (Befehl b : reihenfolge) {
+        if (b == Befehl::tabellenkalkulation) {
+            // The window's own operation buttons follow the compute button.
+            eigeneKnoepfe_ = werkzeugleiste_->addSeparator();
+            eigeneKnoepfe_->setVisible(false);
+        }
         if (!angebot.contains(b)) continue;
         if (b == Befehl::rechne) {
             // The compute button is a word, red and bold, as pupils know it.
@@ -197,6 +264,8 @@ void Tmodulfenster::rahmenAufbauen(const QList<Befehl>& angebot) {
         aktion(Befehl::tabellenkalkulation)->setEnabled(tabellen);
     if (angebot.contains(Befehl::rechnenfenster))
         aktion(Befehl::rechnenfenster)->setEnabled(rechnen);
+    for (const EigenerEintrag& e : eigeneEintraege_)
+        eigenenBefehlPlatzieren(e);
     formatAnwenden();
 }
 
@@ -281,7 +350,37 @@ QList<QWidget*> Tmodulfenster::ergebnisanzeigen() const {
     QList<QWidget*> r;
     if (ergebnisgitter()) r << ergebnisgitter();
     if (ergebnismemo()) r << ergebnismemo();
+    for (QLineEdit* feld : ergebnisfelder())
+        r << feld;
     return r;
+}
+
+QStringList Tmodulfenster::ergebniszeilen() const {
+    QStringList zeilen;
+    const QList<QLineEdit*> felder = ergebnisfelder();
+    if (!felder.isEmpty()) {
+        for (const QLineEdit* feld : felder)
+            if (!feld->text().trimmed().isEmpty()) zeilen << feld->text();
+    } else if (const QPlainTextEdit* memo = ergebnismemo()) {
+        for (const QString& zeile : memo->toPlainText().split(QLatin1Char('\n')))
+            if (!zeile.trimmed().isEmpty()) zeilen << zeile;
+    }
+    return zeilen;
+}
+
+void Tmodulfenster::ergebnisseVerwerfen() {
+    if (TStringGrid* gitter = ergebnisgitter()) {
+        gitter->setRowCount(gitter->fixedRows() + 1);
+        for (int c = 0; c < gitter->colCount(); ++c)
+            gitter->setCell(c, gitter->fixedRows(), QString());
+    }
+    if (QPlainTextEdit* memo = ergebnismemo()) memo->clear();
+    for (QLineEdit* feld : ergebnisfelder()) {
+        if (auto* ergebnis = qobject_cast<Tergebnisfeld*>(feld))
+            ergebnis->leeren();
+        else
+            feld->clear();
+    }
 }
 
 // ---- data files ----
@@ -321,6 +420,8 @@ bool Tmodulfenster::laden(const QString& datei) {
         return false;
     }
     if (zeilen.size() > 1) format_ = zeilen[1];
+    laedt_ = true;
+    const auto fertig = qScopeGuard([this] { laedt_ = false; });
     int index = 2;
     zusatzLaden(zeilen, index);
     Tsaveloadlist liste;
@@ -422,14 +523,20 @@ void Tmodulfenster::projektformelnBearbeiten() {
 }
 
 // Every result line without ";" becomes a project formula; refusals are reported one by one.
+// Result fields are defined as they are; a single field's refusal is reported without the line,
+// which the user sees in the field anyway.
 void Tmodulfenster::ergebnisseDefinieren() {
-    if (QPlainTextEdit* memo = ergebnismemo()) {
-        const QStringList zeilen = memo->toPlainText().split(QLatin1Char('\n'));
-        for (const QString& zeile : zeilen) {
-            if (zeile.contains(QLatin1Char(';'))) continue;
-            if (!formelbaum().definiere(zeile.toStdString()))
-                meldung(QStringLiteral(" Fehlerhafter Ausdruck\n") + zeile, this);
-        }
+    const int felder = static_cast<int>(ergebnisfelder().size());
+    for (const QString& zeile : ergebniszeilen()) {
+        if (felder == 0 && zeile.contains(QLatin1Char(';'))) continue;
+        if (formelbaum().definiere(zeile.toStdString()) || abgelehnteStill_) continue;
+        if (felder == 1)
+            meldung(QStringLiteral("Fehlerhafter Ausdruck"), this);
+        else
+            meldung((felder == 0 ? QStringLiteral(" Fehlerhafter Ausdruck\n")
+                                 : QStringLiteral("Fehlerhafter Ausdruck\n")) +
+                        zeile,
+                    this);
     }
     Tdialogformel::instanz().exec();
 }
@@ -451,8 +558,12 @@ void Tmodulfenster::neuesRechnenfenster() {
     if (rechnen == nullptr) return;
     rechnen->setzeFormat(Tzahlenform::instanz().format);
     rechnen->winkelmodus = Tzahlenform::instanz().winkelmodus;
-    if (QPlainTextEdit* ziel = rechnen->ergebnismemo(); ziel && ergebnismemo())
-        ziel->setPlainText(ergebnismemo()->toPlainText());
+    if (QPlainTextEdit* ziel = rechnen->ergebnismemo()) {
+        if (!ergebnisfelder().isEmpty())
+            ziel->setPlainText(ergebniszeilen().join(QLatin1Char('\n')));
+        else if (ergebnismemo())
+            ziel->setPlainText(ergebnismemo()->toPlainText());
+    }
     rechnen->show();
 }
 

@@ -15,8 +15,13 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
+
 class QAction;
+class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
+class QTabWidget;
 class QToolBar;
 
 namespace zol {
@@ -66,6 +71,15 @@ public:
     // Main output, used by clipboard, spreadsheet, calculation window and formula commands.
     virtual TStringGrid* ergebnisgitter() const { return nullptr; }
     virtual QPlainTextEdit* ergebnismemo() const { return nullptr; }
+    // Windows whose results are edit fields list them here, in order; they then stand for the
+    // memo in "Ergebnisse definieren" and "Rechnenfenster".
+    virtual QList<QLineEdit*> ergebnisfelder() const { return {}; }
+    // The result lines those commands take: the non-empty texts of the result fields, or else
+    // the non-empty lines of the result memo.
+    QStringList ergebniszeilen() const;
+    // Empties every result control (grid down to its fixed rows, memo, result fields), so that
+    // after a failed computation nothing of an earlier one is shown or handed on.
+    virtual void ergebnisseVerwerfen();
     // What batch mode prints after the commands ran; by default the main output.
     virtual QList<QWidget*> ergebnisanzeigen() const;
     // Commands of the window's own (beside the frame's), by name, for batch mode.
@@ -91,8 +105,22 @@ protected:
                             const QList<Befehl>& befehle = {Befehl::ausschneiden, Befehl::kopieren,
                                                             Befehl::einfuegen, Befehl::loeschen,
                                                             Befehl::alles_auswaehlen});
-    // A command of the window's own that batch mode can run by its object name.
-    QAction* eigenerBefehl(const QString& name, const QString& text);
+    // A command of the window's own that batch mode can run by its object name. With a menu
+    // caption it stands in that menu (a frame menu such as "&Bearbeiten", or a menu of its own,
+    // placed before "&Hilfe"); with a hint it gets a tool button after the compute button,
+    // showing knopftext as its face when given (operation buttons such as "+" or ">B1").
+    QAction* eigenerBefehl(const QString& name, const QString& text, const QString& menue = {},
+                           const QString& hinweis = {}, const QString& knopftext = {});
+    // The command "&Null setzen" under "&Bearbeiten": "0" into every input cell of the grids.
+    QAction* nullSetzenAnbieten(const QList<TStringGrid*>& gitter);
+    // Lines refused by "Ergebnisse definieren" are skipped without a message (windows whose
+    // result memo mixes definitions with other lines).
+    void abgelehnteZeilenUebergehen(bool still) { abgelehnteStill_ = still; }
+    // Calls wechsel(alt, neu) when the user or batch mode turns the notebook's page, with the
+    // page being left, so windows can carry values over from it. Loading a file does not call it.
+    void seitenwechsel(QTabWidget* notizbuch, std::function<void(int alt, int neu)> wechsel);
+    // True while a data file is being read into the controls.
+    bool laedtGerade() const { return laedt_; }
 
     // Lines of the data file between the number format and the component block.
     virtual void zusatzSpeichern(QStringList& zeilen) const { Q_UNUSED(zeilen); }
@@ -106,6 +134,14 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
+    struct EigenerEintrag {
+        QAction* aktion;
+        QString menue;
+        QString knopftext;
+        bool knopf;
+    };
+    void eigenenBefehlPlatzieren(const EigenerEintrag& e);
+    QMenu* menueFuer(const QString& titel);
     void druckereinrichtung();
     void zahlenformatWaehlen();
     void projektformelnBearbeiten();
@@ -121,7 +157,11 @@ private:
     QMap<int, QAction*> aktionen_;
     QList<QWidget*> komponenten_;
     QList<QAction*> eigeneBefehle_;
+    QList<EigenerEintrag> eigeneEintraege_;
     QToolBar* werkzeugleiste_ = nullptr;
+    QAction* eigeneKnoepfe_ = nullptr; // own tool buttons stand before this mark
+    bool abgelehnteStill_ = false;
+    bool laedt_ = false;
 };
 
 // The spreadsheet window that the last "Tabellenkalkulation" command created.

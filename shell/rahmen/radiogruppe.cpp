@@ -9,6 +9,7 @@ namespace zol {
 TRadioGroup::TRadioGroup(const QString& titel, QWidget* eltern)
     : QGroupBox(titel, eltern), gruppe_(new QButtonGroup(this)), raster_(new QGridLayout(this)) {
     connect(gruppe_, &QButtonGroup::idClicked, this, &TRadioGroup::itemIndexChanged);
+    connect(gruppe_, &QButtonGroup::idClicked, this, &TRadioGroup::geklickt);
 }
 
 void TRadioGroup::setItems(const QStringList& eintraege) {

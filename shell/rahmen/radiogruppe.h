@@ -23,7 +23,11 @@ public:
     void setItemIndex(int index);
 
 signals:
+    // Whenever the selection changes, also when a file or batch mode sets it.
     void itemIndexChanged(int index);
+    // Only when the user clicks a button (windows that ask questions on a choice listen here, so
+    // loading a file never asks).
+    void geklickt(int index);
 
 private:
     void aufbauen();

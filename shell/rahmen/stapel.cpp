@@ -2,6 +2,7 @@
 
 #include "shell/dienste/konsolenmeldungen.h"
 #include "shell/eingabe/zahleingaben.h"
+#include "shell/grafik/ttxtshape.h"
 #include "shell/rahmen/modulfenster.h"
 #include "shell/rahmen/radiogruppe.h"
 #include "shell/rahmen/stringgrid.h"
@@ -11,8 +12,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QColor>
 #include <QDialog>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
@@ -21,6 +26,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <algorithm>
 #include <ostream>
 
 namespace zol {
@@ -58,7 +64,8 @@ QAction* befehl_finden(Tmodulfenster& f, const QString& name) {
         if (f.bietet(b.befehl)) kandidaten << f.aktion(b.befehl);
     for (QAction* a : kandidaten)
         if (a->objectName().compare(name, Qt::CaseInsensitive) == 0 ||
-            ohne_zeichen(a->text()).compare(ohne_zeichen(name), Qt::CaseInsensitive) == 0)
+            ohne_zeichen(a->text()).compare(ohne_zeichen(name), Qt::CaseInsensitive) == 0 ||
+            (!a->iconText().isEmpty() && a->iconText() == name))
             return a;
     return nullptr;
 }
@@ -123,6 +130,27 @@ QString anzeigename(const QWidget* w) {
                                      : w->objectName();
 }
 
+// A picture as its size and how many pixels have each colour, most frequent first, so a
+// drawing can be checked without looking at it.
+void bild_ausgeben(const QString& name, const QImage& bild, std::ostream& aus) {
+    aus << u8(name) << ": Bild " << bild.width() << "x" << bild.height() << "\n";
+    const QImage rgb = bild.convertToFormat(QImage::Format_RGB32);
+    QMap<QRgb, qint64> anzahl;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* zeile = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            ++anzahl[zeile[x] & 0xFFFFFFu];
+    }
+    QList<QPair<qint64, QRgb>> liste;
+    for (auto it = anzahl.cbegin(); it != anzahl.cend(); ++it)
+        liste.append({it.value(), it.key()});
+    std::sort(liste.begin(), liste.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
+    for (const auto& [n, farbe] : liste)
+        aus << "  " << u8(QColor(farbe).name()) << ": " << n << "\n";
+}
+
 void ausgeben(const Tmodulfenster& f, std::ostream& aus) {
     aus << "== " << u8(f.art().klasse) << " ==\n";
     for (const QWidget* w : f.ergebnisanzeigen()) {
@@ -144,6 +172,15 @@ void ausgeben(const Tmodulfenster& f, std::ostream& aus) {
             aus << u8(anzeigename(w)) << ": " << u8(e->text()) << "\n";
         } else if (auto* s = qobject_cast<const QAbstractSpinBox*>(w)) {
             aus << u8(anzeigename(w)) << ": " << u8(s->text()) << "\n";
+        } else if (auto* form = qobject_cast<const Ttxtshape*>(w)) {
+            aus << u8(anzeigename(w)) << ": " << u8(form->text()) << "\n";
+        } else if (w->property("bild").canConvert<QImage>()) {
+            bild_ausgeben(anzeigename(w), w->property("bild").value<QImage>(), aus);
+        } else if (auto* l = qobject_cast<const QLabel*>(w)) {
+            if (!l->pixmap().isNull())
+                bild_ausgeben(anzeigename(w), l->pixmap().toImage(), aus);
+            else
+                aus << u8(anzeigename(w)) << ": " << u8(l->text()) << "\n";
         }
     }
 }

@@ -8,15 +8,18 @@
 // in VALUE starts a new line), check boxes and radio buttons 0 or 1, radio groups, notebooks
 // and combo boxes an index, grid cells are written as NAME[row,col]=text.
 // --command runs a frame command or one of the window's own by its name, with or without
-// "&" and "..." ("Rechne", "Zeichnen", "Programm starten"); without any --command the window
+// "&" and "..." ("Rechne", "Zeichnen", "Programm starten"), or by the face of its tool button
+// ("+", ">B1"); without any --command the window
 // computes ("Rechne") if it can.
 //
 // Output, in this order and form:
 //   Meldung: TEXT            a message box, when it appears (further lines of it indented)
 //   Frage: TEXT -> Ja        a question, always answered "Ja"
 //   == KLASSE ==             the batch window, then every window the commands opened
-//   NAME:                    each result control: edit fields as one line "NAME: text",
-//   ...                      memos line by line, grids as TAB-separated rows
+//   NAME:                    each result control, shown or hidden: edit fields, labels and
+//   ...                      text shapes as one line "NAME: text", memos line by line, grids
+//                            as TAB-separated rows, pictures as "NAME: Bild BxH" followed by
+//                            one line "  #rrggbb: pixels" per colour, most frequent first
 // Exit status 0; 2 for a usage error, an unknown kind, control or command.
 #include <QStringList>
 

@@ -21,6 +21,28 @@ constexpr int randbreite = 3; // pixels either side of a border that grab it
 constexpr int kleinste_groesse = 4;
 } // namespace
 
+bool TStringGrid::amRand(bool vor) const {
+    const QModelIndex jetzt = currentIndex();
+    if (!jetzt.isValid()) return true;
+    if (vor) return jetzt.row() == rowCount() - 1 && jetzt.column() == colCount() - 1;
+    return jetzt.row() <= fixedRows_ && jetzt.column() <= fixedCols_;
+}
+
+bool TStringGrid::focusNextPrevChild(bool vor) {
+    if (tabKeyNavigation() && amRand(vor)) return QWidget::focusNextPrevChild(vor);
+    return QTableWidget::focusNextPrevChild(vor);
+}
+
+void TStringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hinweis) {
+    const bool vor = hinweis == QAbstractItemDelegate::EditNextItem;
+    if ((vor || hinweis == QAbstractItemDelegate::EditPreviousItem) && amRand(vor)) {
+        QTableWidget::closeEditor(editor, QAbstractItemDelegate::SubmitModelCache);
+        QWidget::focusNextPrevChild(vor);
+        return;
+    }
+    QTableWidget::closeEditor(editor, hinweis);
+}
+
 TStringGrid::Randtreffer TStringGrid::randBei(const QPoint& stelle) const {
     Randtreffer t;
     const int zeile = rowAt(stelle.y());

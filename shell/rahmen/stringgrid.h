@@ -42,11 +42,17 @@ public:
     void allesAuswaehlen();
 
 protected:
+    // Tab moves from cell to cell and leaves the grid after its last cell (Shift+Tab before its
+    // first input cell), also while a cell is being edited.
+    bool focusNextPrevChild(bool vor) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hinweis) override;
     // Dragging a border between fixed cells sizes the column or row, as the headers of
     // other tables do.
     bool viewportEvent(QEvent* ereignis) override;
 
 private:
+    // True when Tab (vor) or Shift+Tab would move past the grid's last or first input cell.
+    bool amRand(bool vor) const;
     enum class Rand { keiner, spalte, zeile };
     struct Randtreffer {
         Rand art = Rand::keiner;

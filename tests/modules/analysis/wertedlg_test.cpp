@@ -134,10 +134,8 @@ TEST_F(Wertedlg, RechneFuelltDieTabelle) {
     EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
 }
 
-TEST_F(Wertedlg, AbweisungenLassenDieTabelleStehen) {
-    Twertedlg f;
-    f.rechne();
-    const QList<QStringList> vorher = gitter(f);
+// A refusal empties the table, so nothing of the earlier input is drawn or handed on.
+TEST_F(Wertedlg, AbweisungenLeerenDieTabelle) {
     struct Fall {
         const char* feld;
         QString text;
@@ -155,13 +153,46 @@ TEST_F(Wertedlg, AbweisungenLassenDieTabelleStehen) {
     for (const Fall& fall : faelle) {
         Twertedlg g;
         g.rechne();
+        ASSERT_EQ(gitter(g).size(), 8);
         setze_text(g, fall.feld, fall.text);
         dienst.meldungen.clear();
         g.rechne();
         EXPECT_EQ(dienst.meldungen, QStringList{fall.meldung});
-        EXPECT_EQ(gitter(g), vorher) << fall.text.toStdString();
+        EXPECT_EQ(gitter(g), (QList<QStringList>{{"", "x", "f(x)"}, {"", "", ""}}))
+            << fall.text.toStdString();
         EXPECT_EQ(g.ergebnisgitter()->fixedRows(), 1);
+        if (QString(fall.feld) == "xskala") {
+            g.zeichnen(); // the curve alone: there is no table to add
+            ASSERT_NE(g.zeichenfenster(), nullptr);
+            EXPECT_EQ(g.zeichenfenster()->eintraege().size(), 1u);
+            delete g.zeichenfenster();
+        }
     }
+}
+
+// 1/x from -1 to 1 in steps of 0,5: x = 0 shows "n. d." and the drawn points leave it out.
+TEST_F(Wertedlg, NichtBerechenbarerWertUndLueckeBeimZeichnen) {
+    Twertedlg f;
+    edit1(f)->setText("f(x)=1/x");
+    setze_text(f, "xmin", "-1");
+    setze_text(f, "xmax", "1");
+    setze_text(f, "xskala", "0,5");
+    f.rechne();
+    EXPECT_EQ(gitter(f), (QList<QStringList>{{"", "x", "f(x)"},
+                                             {"1", "-1,00", "-1,00"},
+                                             {"2", "-0,50", "-2,00"},
+                                             {"3", "0,00", "n. d."},
+                                             {"4", "0,50", "2,00"},
+                                             {"5", "1,00", "1,00"}}));
+    f.zeichnen();
+    Tdialogfkt* z = f.zeichenfenster();
+    ASSERT_NE(z, nullptr);
+    ASSERT_EQ(z->eintraege().size(), 2u);
+    const QStringList daten = zeilen_von(QString::fromStdString(z->eintraege()[1].name));
+    EXPECT_EQ(daten.mid(1, daten.size() - 2),
+              (QStringList{"-1,00\t-1,00", "-0,50\t-2,00", "0,50\t2,00", "1,00\t1,00"}));
+    EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
+    delete z;
 }
 
 TEST_F(Wertedlg, HUndSimpsonWerdenInIhrenBereichGebracht) {

@@ -165,18 +165,28 @@ TEST(Wertetabellenrechnung, Simpsonregel) {
             << "n = " << f.n;
 }
 
-TEST(Wertetabellenrechnung, NichtBerechenbareWerteStehenAls0) {
+// The teacher's example: 1/x from -1 to 1 in steps of 0,5. At x = 0 nothing can be computed,
+// and neither can a derivative or an integral over that point: they show "n. d.", never 0,00.
+TEST(Wertetabellenrechnung, NichtBerechenbareWerteStehenAlsND) {
     Tfktbaum baum;
     Tfktzelle* zelle = nullptr;
     ASSERT_TRUE(baum.suchezeigerstr("g(x)=1/x", zelle));
     Tabellenvorgaben v;
     v.xmin = -1;
     v.xmax = 1;
+    v.schritt = 0.5L;
+    v.arten.ableitung1 = true;
+    v.arten.integral = true;
     const Wertetabelle t = berechnet(als_reellefunktion(*zelle->funktion), v);
-    ASSERT_EQ(t.zeilen.size(), 3u);
-    EXPECT_EQ(t.zeilen[0][1], -1);
-    EXPECT_EQ(t.zeilen[1][1], 0);
-    EXPECT_EQ(t.zeilen[2][1], 1);
+    const auto texte = tabellentexte(t, "0.00");
+    const std::vector<std::vector<std::string>> erwartet = {
+        {"-1,00", "-1,00", "-1,00", "0,00"},
+        {"-0,50", "-2,00", "-4,00", "-0,69"},
+        {"0,00", "n. d.", "n. d.", "n. d."},
+        {"0,50", "2,00", "-4,00", "n. d."},
+        {"1,00", "1,00", "-1,00", "n. d."},
+    };
+    EXPECT_EQ(texte, erwartet);
 }
 
 TEST(Wertetabellenrechnung, Abweisungen) {
