@@ -77,7 +77,9 @@ TStringGrid* eingabegitter(const char* name, int spaltenbreite, int spalten, int
     g->setObjectName(QString::fromLatin1(name));
     g->setDefaultColWidth(spaltenbreite);
     g->setDefaultRowHeight(24);
-    g->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Typing into a cell starts editing it, as in a spreadsheet; moving alone does not.
+    g->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                       QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     g->setTabKeyNavigation(true);
     eingabegroesse(*g, spalten, zeilen);
     return g;

@@ -220,6 +220,17 @@ TEST(Stuecke, TabVerlaesstDasGitterNachDerLetztenZelle) {
     QTest::keyClick(&g, Qt::Key_Tab);
     EXPECT_FALSE(g.hasFocus());
     EXPECT_EQ(g.currentRow(), g.rowCount() - 1); // not wrapped to the first cell
+
+    // Typing into the last cell and pressing Tab keeps the text and leaves the grid too.
+    g.setFocus();
+    QTest::keyClick(&g, Qt::Key_5);
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, &g);
+    ASSERT_TRUE(g.isAncestorOf(editor));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(g.cell(g.colCount() - 1, g.rowCount() - 1), "5");
+    EXPECT_FALSE(g.isAncestorOf(QApplication::focusWidget()));
+    EXPECT_NE(QApplication::focusWidget(), &g);
 }
 
 TEST(Stuecke, FalscheZelleWirdGemeldetUndErgebnisseVerworfen) {
