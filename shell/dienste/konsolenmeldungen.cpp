@@ -21,6 +21,11 @@ bool Konsolenmeldungen::frage(QWidget*, const QString& text) {
     return true;
 }
 
+Meldungsdienst::Antwort Konsolenmeldungen::frageMitAbbruch(QWidget*, const QString& text) {
+    zeile("Frage: ", text + QStringLiteral(" -> Nein"));
+    return Antwort::nein;
+}
+
 QString Konsolenmeldungen::datei_oeffnen(QWidget*, const QString& titel, const QStringList&,
                                          const QString&) {
     zeile("Dateiauswahl abgebrochen: ", titel);

@@ -17,6 +17,8 @@ public:
 
     void information(QWidget*, const QString& text) override;
     bool frage(QWidget*, const QString& text) override;
+    // Nothing is saved on its own in batch mode: "Nein".
+    Antwort frageMitAbbruch(QWidget*, const QString& text) override;
     QString datei_oeffnen(QWidget*, const QString& titel, const QStringList&,
                           const QString&) override;
     QString datei_speichern(QWidget*, const QString& titel, const QStringList&, const QString&,

@@ -44,6 +44,20 @@ bool Standardmeldungsdienst::frage(QWidget* eltern, const QString& text) {
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+Meldungsdienst::Antwort Standardmeldungsdienst::frageMitAbbruch(QWidget* eltern,
+                                                                const QString& text) {
+    switch (QMessageBox::question(fenster(eltern), titel(), text,
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                  QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return Antwort::ja;
+    case QMessageBox::No:
+        return Antwort::nein;
+    default:
+        return Antwort::abbrechen;
+    }
+}
+
 QString Standardmeldungsdienst::datei_oeffnen(QWidget* eltern, const QString& titel,
                                               const QStringList& filter, const QString& endung) {
     QFileDialog dialog(fenster(eltern), titel);

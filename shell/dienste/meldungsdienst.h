@@ -16,6 +16,9 @@ public:
     virtual void information(QWidget* eltern, const QString& text) = 0;
     // A question with "Ja" and "Nein"; true for "Ja".
     virtual bool frage(QWidget* eltern, const QString& text) = 0;
+    // A question with "Ja", "Nein" and "Abbrechen" (saving changes before they are discarded).
+    enum class Antwort { ja, nein, abbrechen };
+    virtual Antwort frageMitAbbruch(QWidget* eltern, const QString& text) = 0;
     // File dialogs; filter entries in Qt's form ("Formeln (*.for)"), the default extension
     // without its dot. An empty result means cancelled.
     virtual QString datei_oeffnen(QWidget* eltern, const QString& titel, const QStringList& filter,
@@ -35,6 +38,7 @@ class Standardmeldungsdienst : public Meldungsdienst {
 public:
     void information(QWidget* eltern, const QString& text) override;
     bool frage(QWidget* eltern, const QString& text) override;
+    Antwort frageMitAbbruch(QWidget* eltern, const QString& text) override;
     QString datei_oeffnen(QWidget* eltern, const QString& titel, const QStringList& filter,
                           const QString& endung) override;
     QString datei_speichern(QWidget* eltern, const QString& titel, const QStringList& filter,

@@ -24,6 +24,12 @@ public:
         fragen << text;
         return antworten.isEmpty() ? true : antworten.dequeue();
     }
+    // Answered from dreifach; "Ja" when empty. Recorded with the other questions.
+    QQueue<Antwort> dreifach;
+    Antwort frageMitAbbruch(QWidget*, const QString& text) override {
+        fragen << text;
+        return dreifach.isEmpty() ? Antwort::ja : dreifach.dequeue();
+    }
     QString datei_oeffnen(QWidget*, const QString& titel, const QStringList&,
                           const QString&) override {
         dateidialoge << titel;
