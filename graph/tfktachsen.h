@@ -8,6 +8,8 @@
 #include "graph/tlist1.h"
 #include "graph/vorgaben.h"
 
+#include <QRectF>
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -50,10 +52,28 @@ public:
     const std::vector<std::int32_t>& xstriche() const { return xstriche_; }
     const std::vector<std::int32_t>& ystriche() const { return ystriche_; }
 
+    // Page rectangles (y upward) of the tick labels of the last achsenzeichnen, for each axis.
+    const std::vector<QRectF>& xzahlrahmen() const { return xzahlrahmen_; }
+    const std::vector<QRectF>& yzahlrahmen() const { return yzahlrahmen_; }
+
 private:
+    // Ticks and labels (achsenbeschriftung.cpp).
+    struct Strich {
+        long double wert = 0;
+        int zaehler = 0; // the label counter where a run of ticks starts, else 0
+    };
+    struct Beschriftung {
+        Tpunkt ort;
+        std::string text;
+    };
+    std::vector<Strich> strichfolge(bool xachse) const;
+    std::vector<bool> beschriftet(const std::vector<Strich>& striche, long long intervall) const;
+    std::vector<bool> ausgeduennt(bool xachse, const std::vector<Strich>& striche);
+    Beschriftung beschriftung(bool xachse, long double v) const;
     void striche_erzeugen(bool xachse);
-    void strich_x(long double v, int& zaehler);
-    void strich_y(long double v, int& zaehler);
+    void strich_x(long double v, bool mit_zahl);
+    void strich_y(long double v, bool mit_zahl);
+    void titel();
     std::string zahl(long double v) const;
     void textzeile(const std::string& zeile);
 
@@ -83,6 +103,7 @@ private:
     int punktzahl_ = 0;
     std::array<Tpunkt, 1000> puffer_{};
     std::vector<std::int32_t> xstriche_, ystriche_;
+    std::vector<QRectF> xzahlrahmen_, yzahlrahmen_;
     std::int32_t x0_ = 0, y0_ = 0; // page position of the axes
 };
 

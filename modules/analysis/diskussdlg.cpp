@@ -1,11 +1,13 @@
 #include "modules/analysis/diskussdlg.h"
 
 #include "engine/fktbaum.h"
+#include "engine/reellefunktion.h"
 #include "engine/zahlformat.h"
 #include "modules/analysis/funktionseingabe.h"
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/rahmen/felder.h"
 #include "shell/rahmen/stringgrid.h"
+#include "shell/zeichnen/uebergabe.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -85,6 +87,9 @@ void Tdiskussdlg::artSchreiben(int spalte, const QString& kopf, const Diskussion
     const int zeilen = static_cast<int>(punkte.size()) + 1;
     if (zeilen > StringGrid1->rowCount()) StringGrid1->setRowCount(zeilen);
     const std::string bild = format().toStdString();
+    // The function has no value at a pole: what the refinement ends on is only a large number
+    // somewhere beside it, so the pole's row shows no y value.
+    const bool pole = &punkte == &ergebnis_.polstellen;
     for (std::size_t i = 0; i < punkte.size(); ++i) {
         const Diskussionspunkt& p = punkte[i];
         const int zeile = static_cast<int>(i) + 1;
@@ -93,7 +98,9 @@ void Tdiskussdlg::artSchreiben(int spalte, const QString& kopf, const Diskussion
         if (p.art == Diskussionspunkt::maximum) x.prepend(QStringLiteral("H "));
         StringGrid1->setCell(0, zeile, QString::number(zeile));
         StringGrid1->setCell(spalte, zeile, x);
-        StringGrid1->setCell(spalte + 1, zeile, QString::fromStdString(zol::format(bild, p.y)));
+        StringGrid1->setCell(
+            spalte + 1, zeile,
+            QString::fromStdString(pole ? std::string(nicht_definiert) : ergebnistext(bild, p.y)));
     }
 }
 

@@ -122,11 +122,12 @@ bool nullstelle_eingrenzen(const Abtastung& p, const Diskussionsfunktion& f,
     long double fa = p.y[i], fb = p.y[i + 1];
     long double w = std::fabs(b - a);
     long double m = a + w / 2;
+    long double fm = 0;
     int schritte = 0;
     while (w > g.toleranz && schritte < g.grenze) {
         ++schritte;
         m = a + w / 2;
-        const long double fm = f(m).wert;
+        fm = f(m).wert;
         const int s = vorzeichen(fm);
         if (s == vorzeichen(fa)) {
             if (std::fabs(fm) > std::fabs(fa)) return false;
@@ -139,14 +140,64 @@ bool nullstelle_eingrenzen(const Abtastung& p, const Diskussionsfunktion& f,
         }
         w = std::fabs(b - a);
     }
+    // The candidate rule also lets in intervals without a sign change, and a midpoint whose
+    // value equals an end's passes the growth check: a function that never reaches 0 (a constant
+    // with rounding noise, a step) would be narrowed down to a "zero". Only an interval that
+    // still changes sign, or a midpoint on the zero itself, holds one.
+    if (schritte > 0 && fm != 0 && vorzeichen(fa) == vorzeichen(fb)) return false;
     ergebnis = punkt_bei(f, m, schritte, g);
     return true;
 }
 
+// The largest |f| found by closing in on it within [x - s, x + s]: five points, then five on
+// half the width around the largest of them, 40 times. Points that cannot be evaluated are
+// passed over.
+long double groesster_betrag(const Diskussionsfunktion& f, long double x, long double s) {
+    long double a = x - s, w = s / 2, groesster = 0;
+    for (int n = 0; n < 40; ++n) {
+        long double mitte = 0, bester = -1;
+        for (int k = 0; k < 5; ++k) {
+            const long double t = a + k * w;
+            const Funktionswert v = f(t);
+            const long double b = std::fabs(v.wert);
+            if (!v.gueltig || std::isnan(b)) continue;
+            if (b > bester) {
+                bester = b;
+                mitte = t;
+            }
+        }
+        if (bester < 0) break;
+        groesster = std::max(groesster, bester);
+        if (std::isinf(groesster)) break;
+        a = mitte - w;
+        w /= 2;
+    }
+    return groesster;
+}
+
+// Near an inflection point the function runs from one side to the other, so close to it |f|
+// stays within the values two and three sampling steps away. Near a pole it grows without
+// bound, and 40 halvings take it far beyond any small multiple of them, however coarse the
+// refinement that found the point was. Neighbours that cannot be evaluated tell nothing.
+bool polnah(const Diskussionsfunktion& f, long double x, long double schritt) {
+    constexpr long double faktor = 16;
+    long double nachbarn = 0;
+    bool bekannt = false;
+    for (const long double abstand : {-3 * schritt, -2 * schritt, 2 * schritt, 3 * schritt}) {
+        const Funktionswert w = f(x + abstand);
+        if (!w.gueltig || !std::isfinite(w.wert)) continue;
+        nachbarn = std::max(nachbarn, std::fabs(w.wert));
+        bekannt = true;
+    }
+    return bekannt && groesster_betrag(f, x, schritt) > faktor * nachbarn;
+}
+
 // The curvature search: six points from a = x[j], following the smallest difference after a
 // concave stretch (the largest after a convex one); the estimate is the middle of that step.
-Diskussionspunkt wendepunkt_eingrenzen(const Abtastung& p, const Diskussionsfunktion& f,
-                                       const Iterationsgrenzen& g, int j, bool konkav) {
+// False when the candidate is a pole rather than an inflection point.
+bool wendepunkt_eingrenzen(const Abtastung& p, const Diskussionsfunktion& f,
+                           const Iterationsgrenzen& g, int j, bool konkav,
+                           Diskussionspunkt& ergebnis) {
     long double a = p.x[j];
     long double m = p.x[j + 2];
     long double w = std::fabs(m - a);
@@ -169,7 +220,8 @@ Diskussionspunkt wendepunkt_eingrenzen(const Abtastung& p, const Diskussionsfunk
             a = pk[k - 1];
         m = pk[k] + w / 2;
     }
-    return punkt_bei(f, m, schritte, g);
+    ergebnis = punkt_bei(f, m, schritte, g);
+    return f(m).gueltig && std::isfinite(ergebnis.y) && !polnah(f, m, p.schritt);
 }
 
 } // namespace
@@ -252,7 +304,8 @@ Diskussionspunkte wendepunkte(const Abtastung& p, const Diskussionsfunktion& f,
     const int n = p.intervalle();
     for (int i = 1; i <= n - 3; ++i) {
         if (k[i] == k[i - 1] || !p.gueltig[i] || !p.gueltig[i + 1] || !p.gueltig[i + 2]) continue;
-        punkte.push_back(wendepunkt_eingrenzen(p, f, g, i - 1, k[i - 1] < 0));
+        Diskussionspunkt w;
+        if (wendepunkt_eingrenzen(p, f, g, i - 1, k[i - 1] < 0, w)) punkte.push_back(w);
         i += 3; // on with triple i + 4; triple i + 3 gives the state before it
     }
     return punkte;

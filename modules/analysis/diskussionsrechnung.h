@@ -58,7 +58,10 @@ using Diskussionspunkte = std::vector<Diskussionspunkt>;
 // Zeros: a sample that is exactly 0 is a zero (the next two intervals are skipped); an interval
 // rising to a positive or falling to a negative value is halved, and dropped as soon as the
 // midpoint's value grows beyond the end of the same sign. A midpoint value of exactly 0 moves
-// neither end, so that refinement runs to the limit.
+// neither end, so that refinement runs to the limit. After the halving a candidate is kept only
+// when its interval still changes sign or the last midpoint's value is exactly 0 (without a
+// halving step it is kept as it is). The two-function discussion finds intersections with this
+// scan on the samples of the difference f1 - f2, so parallel lines give none.
 Diskussionspunkte nullstellen(const Abtastung& proben, const Diskussionsfunktion& f,
                               const Iterationsgrenzen& grenzen);
 // Extreme points: where the direction of the samples changes, five points on half the width are
@@ -66,7 +69,9 @@ Diskussionspunkte nullstellen(const Abtastung& proben, const Diskussionsfunktion
 Diskussionspunkte extremwerte(const Abtastung& proben, const Diskussionsfunktion& f,
                               const Iterationsgrenzen& grenzen);
 // Inflection points: where the curvature of sample triples changes, the steepest (or flattest)
-// of five differences is followed; three triples are skipped after each point.
+// of five differences is followed; three triples are skipped after each point. The curvature
+// also changes across a pole: a refined point near which |f| grows far beyond the values two and
+// three sampling steps away, or whose value cannot be computed or is not finite, is dropped.
 Diskussionspunkte wendepunkte(const Abtastung& proben, const Diskussionsfunktion& f,
                               const Iterationsgrenzen& grenzen);
 // Poles: a change of direction whose neighbourhood fails the shape check of the extreme points

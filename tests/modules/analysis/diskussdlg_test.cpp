@@ -138,7 +138,7 @@ TEST_F(Diskussion, ArtenUndIterationsmeldung) {
          true,
          30,
          {"", "Polstellen x-Wert", "Polstellen y-Wert"},
-         {"1", "0,00", "-10240,00"},
+         {"1", "0,00", "n. d."},
          "Abbruch der Iteration durch die Toleranz"},
         {"disk(x)=x^3-2*x^2-2",
          false,
@@ -173,6 +173,43 @@ TEST_F(Diskussion, ArtenUndIterationsmeldung) {
         EXPECT_EQ(zeile(g, 1), fall.zeile1);
         EXPECT_EQ(label3(f), fall.meldung);
     }
+}
+
+// Wrong results a teacher met: zeros of a function that is -2 everywhere (its two parts are
+// rounded apart, so the samples wobble), and an inflection point at a pole with a huge value.
+// A pole's row shows its x; the function has no value there.
+TEST_F(Diskussion, KeineScheinpunkte) {
+    const struct {
+        const char* definition;
+        bool alle;
+        QStringList kopf, zeile1, zeile2;
+    } faelle[] = {
+        {"differenz(x)=(2*x-1)-(2*x+1)",
+         false,
+         {"", "Nullstelle x-Wert", "Nullstelle y-Wert"},
+         {"", "", ""},
+         {}},
+        // Zeros -1 and 1, maximum at 2 - sqrt(3), minimum at 2 + sqrt(3), the pole at 2.
+        {"disk(x)=(x^2-1)/(x-2)",
+         true,
+         {"", "Nullstelle x-Wert", "Nullstelle y-Wert", "Extremwert x-Wert", "Extremwert y-Wert",
+          "Wendepunkte x-Wert", "Wendepunkte y-Wert", "Polstellen x-Wert", "Polstellen y-Wert"},
+         {"1", "-1,00", "0,00", "H 0,27", "0,54", "", "", "2,00", "n. d."},
+         {"2", "1,00", "0,00", "T 3,73", "7,46", "", "", "", ""}},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.definition);
+        Tdiskussdlg f;
+        steuer<QLineEdit>(f, "Edit1")->setText(fall.definition);
+        arten(f, true, fall.alle, fall.alle, fall.alle);
+        f.rechne();
+        const TStringGrid& g = *f.ergebnisgitter();
+        EXPECT_EQ(zeile(g, 0), fall.kopf);
+        EXPECT_EQ(zeile(g, 1), fall.zeile1);
+        if (!fall.zeile2.isEmpty()) EXPECT_EQ(zeile(g, 2), fall.zeile2);
+        EXPECT_EQ(g.rowCount(), fall.zeile2.isEmpty() ? 2 : 3);
+    }
+    EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
 }
 
 TEST_F(Diskussion, FehlerhafteEingabeLeertDasGitter) {

@@ -23,6 +23,11 @@ long double standard(long double x) {
     return x * x * x - 2 * x * x - 2;
 }
 
+// -2, but not exactly everywhere: 2x - 1 and 2x + 1 are rounded apart.
+long double differenz_paralleler_geraden(long double x) {
+    return (2 * x - 1) - (2 * x + 1);
+}
+
 // Fails where the formula language fails: a value that is not finite, or a division by zero.
 Diskussionsfunktion kehrwert(Reell nenner) {
     return [nenner](long double x) {
@@ -156,6 +161,28 @@ TEST(Diskussionsrechnung, Nullstellen) {
          1e-4,
          ""},
         {"x^3-2x^2-2", glatt(standard), -10, 10, 400, {2.3593}, 1e-4, ""},
+        // Constant -2 with rounding noise: candidates (falling and negative) whose midpoints
+        // equal an end pass the growth check, but no interval ever changes sign.
+        {"(2x-1)-(2x+1)", glatt(differenz_paralleler_geraden), -10, 10, 400, {}, 0, ""},
+        {"(2x-1)-(2x+1) auf -3 ... 3", glatt(differenz_paralleler_geraden), -3, 3, 400, {}, 0, ""},
+        // A falling step below the axis narrows down to its jump, which is no zero; a step
+        // across the axis keeps its sign change and is listed there.
+        {"Stufe -2/-3",
+         glatt([](long double x) { return x < 0.3L ? -2.0L : -3.0L; }),
+         -10,
+         10,
+         400,
+         {},
+         0,
+         ""},
+        {"Stufe -1/1",
+         glatt([](long double x) { return x < 0.3L ? -1.0L : 1.0L; }),
+         -10,
+         10,
+         400,
+         {0.3L},
+         1e-4,
+         ""},
     };
     for (const Nullstellenfall& fall : faelle) {
         SCOPED_TRACE(fall.name);
@@ -196,6 +223,96 @@ TEST(Diskussionsrechnung, PolstellenSindKeineExtremwerte) {
         EXPECT_GT(std::fabs(e.polstellen[0].y), 1e3);
         EXPECT_TRUE(e.extremwerte.empty());
         EXPECT_TRUE(e.nullstellen.empty());
+    }
+}
+
+// The two-function discussion takes its intersections from this scan on the samples of the
+// difference: parallel lines have none whatever the range and settings, and two crossing lines
+// have exactly one.
+TEST(Diskussionsrechnung, SchnittpunkteAusDerDifferenz) {
+    const struct {
+        long double xmin, xmax;
+        int n;
+        long double toleranz;
+        int grenze;
+    } einstellungen[] = {
+        {-3, 3, 400, 1e-3L, 20},        {-10, 10, 400, 1e-4L, 30},  {-10, 10, 999, 1e-4L, 30},
+        {-7.3L, 5.1L, 37, 1e-6L, 1000}, {0, 1000, 1000, 1e-4L, 30}, {-1e6L, 1e6L, 777, 1e-3L, 60},
+    };
+    const Diskussionsfunktion schneidend =
+        glatt([](long double x) { return (0.5L * x - 1) - (2 * x + 1); });
+    for (const auto& e : einstellungen) {
+        SCOPED_TRACE(static_cast<double>(e.xmin));
+        SCOPED_TRACE(e.n);
+        const Iterationsgrenzen g{e.toleranz, e.grenze};
+        const Diskussionsfunktion parallel = glatt(differenz_paralleler_geraden);
+        EXPECT_TRUE(nullstellen(abtasten(parallel, e.xmin, e.xmax, e.n), parallel, g).empty());
+        const Diskussionspunkte s =
+            nullstellen(abtasten(schneidend, e.xmin, e.xmax, e.n), schneidend, g);
+        if (e.xmin < -4.0L / 3 && e.xmax > -4.0L / 3) {
+            ASSERT_EQ(s.size(), 1u);
+            EXPECT_NEAR(s[0].x, -4.0L / 3, 2 * e.toleranz);
+        } else {
+            EXPECT_TRUE(s.empty());
+        }
+    }
+}
+
+// A change of curvature across a pole is no inflection point: f'' changes sign there without
+// ever being 0. The pole itself is still found, and a true inflection point beside poles stays.
+TEST(Diskussionsrechnung, KeinWendepunktAnEinerPolstelle) {
+    const struct {
+        const char* name;
+        Diskussionsfunktion f;
+        std::vector<long double> wendepunkte;
+        std::vector<long double> pole;
+    } faelle[] = {
+        {"(x^2-1)/(x-2)",
+         [](long double x) {
+             return x == 2 ? Funktionswert{0, false} : Funktionswert{(x * x - 1) / (x - 2), true};
+         },
+         {},
+         {2}},
+        {"1/x", kehrwert([](long double x) { return x; }), {}, {0}},
+        {"1/(x-3)", kehrwert([](long double x) { return x - 3; }), {}, {3}},
+        {"1/x^2", kehrwert([](long double x) { return x * x; }), {}, {0}},
+        // Two poles four sampling steps apart.
+        {"1/(x^2-0,04)", kehrwert([](long double x) { return x * x - 0.04L; }), {}, {}},
+        // f'' = 2x(x^2+3)/(x^2-1)^3 vanishes at 0 only.
+        {"x/(x^2-1)",
+         [](long double x) {
+             const long double n = x * x - 1;
+             return n == 0 ? Funktionswert{0, false} : Funktionswert{x / n, true};
+         },
+         {0},
+         {}},
+        {"tan(x)",
+         glatt([](long double x) { return std::tan(x); }),
+         {-9.4248L, -6.2832L, -3.1416L, 0, 3.1416L, 6.2832L, 9.4248L},
+         {}},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        // From a fine refinement down to none (tolerance above the sampling step).
+        for (const Iterationsgrenzen g :
+             {Iterationsgrenzen{1e-4L, 30}, Iterationsgrenzen{1e-4L, 5},
+              Iterationsgrenzen{1e-4L, 3}, Iterationsgrenzen{1e-4L, 1}, Iterationsgrenzen{1, 30}}) {
+            SCOPED_TRACE(g.grenze);
+            SCOPED_TRACE(static_cast<double>(g.toleranz));
+            Diskussionsauftrag a = alle_arten();
+            a.grenzen = g;
+            const Diskussionsergebnis e = diskutieren(fall.f, a);
+            const bool fein = g.grenze == 30 && g.toleranz < 1;
+            ASSERT_EQ(e.wendepunkte.size(), fall.wendepunkte.size());
+            for (std::size_t i = 0; i < e.wendepunkte.size(); ++i) {
+                EXPECT_NEAR(e.wendepunkte[i].x, fall.wendepunkte[i], fein ? 1e-3 : 0.1);
+                EXPECT_TRUE(std::isfinite(e.wendepunkte[i].y));
+            }
+            if (fein && !fall.pole.empty()) {
+                ASSERT_EQ(e.polstellen.size(), fall.pole.size());
+                EXPECT_NEAR(e.polstellen[0].x, fall.pole[0], 1e-3);
+            }
+        }
     }
 }
 

@@ -207,8 +207,9 @@ TEST_F(Zeichnen, BeschriftungAlsText) {
     EXPECT_EQ(z[0], "\\Fn(Courier New)\\Fs(20)Hallo");
     EXPECT_TRUE(z.contains("\\p(58;72)0,000")) << z.join("|").toStdString();
     EXPECT_TRUE(z.contains("\\p(15;40)\\k(270;0,000)")) << z.join("|").toStdString();
+    // The x title moves below the numbers: at 74 mm it would run into "-2,000".
     EXPECT_EQ(z.mid(z.size() - 3), (QStringList{"\\p(10;70)\\k(270;y-Achse)",
-                                                "\\p(20;2)Überschrift", "\\p(20;74)x-Achse"}));
+                                                "\\p(20;2)Überschrift", "\\p(20;75)x-Achse"}));
     // On the page the labels are now lines of the one free text object.
     const auto t = texte(f.anzeigeliste());
     ASSERT_EQ(t.size(), 1u);
