@@ -19,8 +19,9 @@ constexpr const char* aufruf_text =
     "        zol --batch ART [--load DATEI] [--set NAME=WERT]... [--command NAME]...\n"
     "                        [--save DATEI]   (ein Fenster ohne Anzeige)\n"
     "        zol --export DATEI.fkt BILD.(png|bmp|svg|pdf|wmf|emf) [--size BREITExHOEHE]\n"
-    "                        [--scale willkürlich|winkeltreu|maßstabstreu]\n"
-    "                        (eine Zeichnung als Bild, ohne Anzeige)\n"
+    "                        [--scale willkürlich|winkeltreu|maßstabstreu] [--crop]\n"
+    "                        (eine Zeichnung als Bild, ohne Anzeige;\n"
+    "                        --crop: nur die Zeichnung statt der ganzen Seite)\n"
     "  --run DATEI   führt ein Rechenprogramm aus (eine Anweisung je Zeile,\n"
     "                Ausgabe(...) gibt Werte aus); - liest die Standardeingabe\n"
     "  --format BILD Zahlenformat der Ausgaben, Vorgabe \"0.00\"\n";

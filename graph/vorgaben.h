@@ -6,6 +6,7 @@
 
 #include <QColor>
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -42,6 +43,25 @@ struct Tzeichenvorgaben {
     // Formula table for the curves (the project formulas); without one no curve is drawn.
     Tfktbaum* formeln = nullptr;
 };
+
+// Colours of new curves, in order: black first, then colours that stay apart on white paper,
+// for readers with weak colour vision and in grey print (no yellow).
+inline constexpr std::array<QRgb, 8> kurvenpalette = {
+    0xff000000, // black
+    0xff0072b2, // blue
+    0xffd55e00, // vermilion
+    0xff009e73, // bluish green
+    0xffcc79a7, // reddish purple
+    0xffe69f00, // orange
+    0xff56b4e9, // sky blue
+    0xff8c564b, // brown
+};
+
+// The n-th colour of the palette, starting again after the last.
+inline QColor kurvenfarbe(int n) {
+    const int k = static_cast<int>(kurvenpalette.size());
+    return QColor::fromRgb(kurvenpalette[static_cast<std::size_t>(((n % k) + k) % k)]);
+}
 
 // One entry of the plot window's function list.
 struct Teinzelnefkt {

@@ -43,13 +43,18 @@ bool groesse_pruefen(QSize pixel, QString* fehler) {
     return false;
 }
 
-bool ist_seitenformat(Bildformat format, Skalierung skalierung) {
-    return skalierung == Skalierung::massstabstreu &&
+bool ist_seitenformat(Bildformat format, Darstellung darstellung) {
+    return darstellung.skalierung == Skalierung::massstabstreu &&
            (format == Bildformat::svg || format == Bildformat::pdf);
 }
 
-bool seite_hat_flaeche(const Tlist1& liste) {
-    return liste.seitenbreite > 0 && liste.seitenhoehe > 0;
+bool hat_flaeche(const Seitenausschnitt& a) {
+    return a.breite > 0 && a.hoehe > 0;
+}
+
+// The part's top-left corner to the page origin, where the page mappings start.
+QTransform verschiebung(const Seitenausschnitt& a) {
+    return QTransform::fromTranslate(-a.links, -a.oben);
 }
 
 void malen(QPaintDevice& geraet, const Tlist1& liste, const QTransform& abbildung) {
@@ -73,38 +78,39 @@ QByteArray bitmap_daten(const QImage& bild, Bildformat format, QString* fehler) 
 }
 
 QByteArray metadatei_daten(const Tlist1& liste, Bildformat format, QSize pixel,
-                           Skalierung skalierung) {
+                           Darstellung darstellung) {
     Tmetadatei datei(format == Bildformat::wmf ? Metaformat::wmf : Metaformat::emf, pixel,
                      bild_dpi);
-    malen(datei, liste, bildabbildung(liste, pixel, skalierung));
+    malen(datei, liste, bildabbildung(liste, pixel, darstellung));
     return datei.daten();
 }
 
-QByteArray svg_daten(const Tlist1& liste, QSize pixel, Skalierung skalierung, bool ganze_seite) {
+QByteArray svg_daten(const Tlist1& liste, QSize pixel, Darstellung darstellung, bool ganze_seite) {
     QByteArray bytes;
     QBuffer puffer(&bytes);
     QSvgGenerator svg;
     svg.setTitle(QStringLiteral("Mathematik ZOL"));
     svg.setOutputDevice(&puffer);
     QTransform abbildung;
-    if (ganze_seite && ist_seitenformat(Bildformat::svg, skalierung) && seite_hat_flaeche(liste)) {
+    const Seitenausschnitt a = seitenausschnitt(liste, darstellung.nur_zeichnung);
+    if (ganze_seite && ist_seitenformat(Bildformat::svg, darstellung) && hat_flaeche(a)) {
         // The view box in page units and 254 dpi: width and height come out in millimetres.
-        const QSize seite(liste.seitenbreite, liste.seitenhoehe);
+        const QSize seite(int(std::ceil(a.breite)), int(std::ceil(a.hoehe)));
         svg.setResolution(seitendpi);
         svg.setSize(seite);
         svg.setViewBox(QRect(QPoint(0, 0), seite));
-        abbildung = massstabstreu(seitendpi);
+        abbildung = verschiebung(a) * massstabstreu(seitendpi);
     } else {
         svg.setResolution(bild_dpi);
         svg.setSize(pixel);
         svg.setViewBox(QRect(QPoint(0, 0), pixel));
-        abbildung = bildabbildung(liste, pixel, skalierung);
+        abbildung = bildabbildung(liste, pixel, darstellung);
     }
     malen(svg, liste, abbildung);
     return bytes;
 }
 
-QByteArray pdf_daten(const Tlist1& liste, QSize pixel, Skalierung skalierung, QString* fehler) {
+QByteArray pdf_daten(const Tlist1& liste, QSize pixel, Darstellung darstellung, QString* fehler) {
     QByteArray bytes;
     QBuffer puffer(&bytes);
     puffer.open(QIODevice::WriteOnly);
@@ -112,18 +118,19 @@ QByteArray pdf_daten(const Tlist1& liste, QSize pixel, Skalierung skalierung, QS
     pdf.setCreator(QStringLiteral("Mathematik ZOL"));
     QPageSize blatt;
     QTransform abbildung;
-    if (ist_seitenformat(Bildformat::pdf, skalierung) && seite_hat_flaeche(liste)) {
-        blatt = QPageSize(QSizeF(liste.seitenbreite / 10.0, liste.seitenhoehe / 10.0),
-                          QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+    const Seitenausschnitt a = seitenausschnitt(liste, darstellung.nur_zeichnung);
+    if (ist_seitenformat(Bildformat::pdf, darstellung) && hat_flaeche(a)) {
+        blatt = QPageSize(QSizeF(a.breite / 10.0, a.hoehe / 10.0), QPageSize::Millimeter, QString(),
+                          QPageSize::ExactMatch);
         pdf.setResolution(seitendpi);
-        abbildung = massstabstreu(seitendpi);
+        abbildung = verschiebung(a) * massstabstreu(seitendpi);
     } else {
         // 72 points per inch against 96 pixels per inch.
         const QSize punkte(int(std::lround(pixel.width() * 0.75)),
                            int(std::lround(pixel.height() * 0.75)));
         blatt = QPageSize(punkte, QString(), QPageSize::ExactMatch);
         pdf.setResolution(bild_dpi);
-        abbildung = bildabbildung(liste, pixel, skalierung);
+        abbildung = bildabbildung(liste, pixel, darstellung);
     }
     pdf.setPageLayout(QPageLayout(blatt, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     {
@@ -162,22 +169,25 @@ bool ist_bitmap(Bildformat format) {
     return format == Bildformat::bmp || format == Bildformat::png;
 }
 
-QSize bildgroesse(const Tlist1& liste, Bildformat format, QSize pixel, Skalierung skalierung) {
-    if (!ist_seitenformat(format, skalierung) || !seite_hat_flaeche(liste)) return pixel;
-    auto px = [](std::int32_t einheiten) {
+QSize bildgroesse(const Tlist1& liste, Bildformat format, QSize pixel, Darstellung darstellung) {
+    if (!ist_seitenformat(format, darstellung)) return pixel;
+    const Seitenausschnitt a = seitenausschnitt(liste, darstellung.nur_zeichnung);
+    if (!hat_flaeche(a)) return pixel;
+    auto px = [](double einheiten) {
         return std::max(1, int(std::lround(seiteneinheiten_zu_pixel(einheiten, bild_dpi))));
     };
-    return {px(liste.seitenbreite), px(liste.seitenhoehe)};
+    return {px(a.breite), px(a.hoehe)};
 }
 
-QTransform bildabbildung(const Tlist1& liste, QSize pixel, Skalierung skalierung, double dpi) {
-    switch (skalierung) {
+QTransform bildabbildung(const Tlist1& liste, QSize pixel, Darstellung darstellung, double dpi) {
+    const Seitenausschnitt a = seitenausschnitt(liste, darstellung.nur_zeichnung);
+    switch (darstellung.skalierung) {
     case Skalierung::willkuerlich:
-        return willkuerlich(liste.seitenbreite, liste.seitenhoehe, QSizeF(pixel));
+        return verschiebung(a) * willkuerlich(a.breite, a.hoehe, QSizeF(pixel));
     case Skalierung::winkeltreu:
-        return winkeltreu(liste.seitenbreite, liste.seitenhoehe, QSizeF(pixel));
+        return verschiebung(a) * winkeltreu(a.breite, a.hoehe, QSizeF(pixel));
     case Skalierung::massstabstreu:
-        return massstabstreu(dpi);
+        return verschiebung(a) * massstabstreu(dpi);
     }
     return {};
 }
@@ -187,7 +197,7 @@ void seite_malen(QPainter& maler, const Tlist1& liste) {
         objekt->zeichne(maler);
 }
 
-QImage bild_rendern(const Tlist1& liste, QSize pixel, Skalierung skalierung, QString* fehler) {
+QImage bild_rendern(const Tlist1& liste, QSize pixel, Darstellung darstellung, QString* fehler) {
     if (!groesse_pruefen(pixel, fehler)) return {};
     const std::int64_t flaeche = std::int64_t(pixel.width()) * pixel.height();
     if (flaeche > max_bildpixel) {
@@ -205,32 +215,32 @@ QImage bild_rendern(const Tlist1& liste, QSize pixel, Skalierung skalierung, QSt
     bild.setDotsPerMeterX(int(std::lround(bild_dpi / 0.0254)));
     bild.setDotsPerMeterY(int(std::lround(bild_dpi / 0.0254)));
     bild.fill(Qt::white);
-    malen(bild, liste, bildabbildung(liste, pixel, skalierung));
+    malen(bild, liste, bildabbildung(liste, pixel, darstellung));
     return bild;
 }
 
-QByteArray svg_bild(const Tlist1& liste, QSize pixel, Skalierung skalierung) {
+QByteArray svg_bild(const Tlist1& liste, QSize pixel, Darstellung darstellung) {
     if (!groesse_pruefen(pixel, nullptr)) return {};
-    return svg_daten(liste, pixel, skalierung, false);
+    return svg_daten(liste, pixel, darstellung, false);
 }
 
-QByteArray bild_daten(const Tlist1& liste, Bildformat format, QSize pixel, Skalierung skalierung,
+QByteArray bild_daten(const Tlist1& liste, Bildformat format, QSize pixel, Darstellung darstellung,
                       QString* fehler) {
     if (!groesse_pruefen(pixel, fehler)) return {};
     switch (format) {
     case Bildformat::bmp:
     case Bildformat::png: {
-        const QImage bild = bild_rendern(liste, pixel, skalierung, fehler);
+        const QImage bild = bild_rendern(liste, pixel, darstellung, fehler);
         if (bild.isNull()) return {};
         return bitmap_daten(bild, format, fehler);
     }
     case Bildformat::wmf:
     case Bildformat::emf:
-        return metadatei_daten(liste, format, pixel, skalierung);
+        return metadatei_daten(liste, format, pixel, darstellung);
     case Bildformat::svg:
-        return svg_daten(liste, pixel, skalierung, true);
+        return svg_daten(liste, pixel, darstellung, true);
     case Bildformat::pdf:
-        return pdf_daten(liste, pixel, skalierung, fehler);
+        return pdf_daten(liste, pixel, darstellung, fehler);
     }
     return {};
 }
@@ -253,9 +263,9 @@ bool datei_ersetzen(const QString& datei, const QByteArray& bytes, QString* fehl
 }
 
 bool bild_exportieren(const Tlist1& liste, const QString& datei, Bildformat format, QSize pixel,
-                      Skalierung skalierung, QString* fehler) {
+                      Darstellung darstellung, QString* fehler) {
     QString grund;
-    const QByteArray bytes = bild_daten(liste, format, pixel, skalierung, &grund);
+    const QByteArray bytes = bild_daten(liste, format, pixel, darstellung, &grund);
     if (bytes.isEmpty()) {
         melde(fehler,
               grund.isEmpty() ? QStringLiteral("Das Bild kann nicht erzeugt werden.") : grund);

@@ -2,7 +2,6 @@
 
 #include "engine/fktbaum.h"
 #include "engine/hilfen.h"
-#include "modules/analysis/funktionseingabe.h"
 #include "modules/analysis/tabellegitter.h"
 #include "modules/analysis/tabellenrechnung.h"
 #include "modules/analysis/tabelleoptiondlg.h"
@@ -13,6 +12,7 @@
 #include "shell/formeln/expfordlg.h"
 #include "shell/rahmen/stringgrid.h"
 #include "shell/zeichnen/dialogfkt.h"
+#include "shell/zeichnen/uebergabe.h"
 
 #include <QApplication>
 #include <QFontDialog>
@@ -241,7 +241,7 @@ void Ttabelleform::zeichnen() {
 // function pen is dotted while "Hinzufügen" runs and solid afterwards.
 Tdialogfkt* Ttabelleform::zeichnenUebergeben(const QList<QStringList>& zeilen) {
     Tdialogfkt* fenster = neuesZeichenfenster(format());
-    punkteZeichnen(*fenster, QStringLiteral("tabelle.dat"), zeilen);
+    punkteZeichnen(*fenster, QStringLiteral("tabelle.dat"), zeilen, stil_kleiner_kreis);
     return fenster;
 }
 

@@ -8,6 +8,7 @@
 #include "shell/rahmen/felder.h"
 #include "shell/rahmen/stringgrid.h"
 #include "shell/zeichnen/dialogfkt.h"
+#include "shell/zeichnen/uebergabe.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -61,7 +62,7 @@ Tabellenvorgaben Twertedlg::vorgaben() {
 void Twertedlg::rechne() {
     const tfunktion* funktion = funktionNachschlagen(Edit1->text(), this);
     if (funktion == nullptr) {
-        StringGrid1->setFixedRows(1);
+        ergebnisseVerwerfen();
         return;
     }
     const Tabellenvorgaben v = vorgaben();
@@ -69,7 +70,10 @@ void Twertedlg::rechne() {
     std::string fehler;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ok = tabelle_berechnen(als_reellefunktion(*funktion), v, tabelle, fehler);
-    if (ok) gitter_fuellen(*StringGrid1, tabelle, format());
+    if (ok)
+        gitter_fuellen(*StringGrid1, tabelle, format());
+    else
+        ergebnisseVerwerfen();
     QApplication::restoreOverrideCursor();
     StringGrid1->setFixedRows(1);
     if (!ok) meldung(QString::fromStdString(fehler), this);
@@ -86,7 +90,7 @@ void Twertedlg::zeichnen() {
     zeilen.reserve(daten);
     for (int r = 1; r <= daten; ++r)
         zeilen << QStringList{StringGrid1->cell(1, r), StringGrid1->cell(2, r)};
-    punkteZeichnen(*fenster, QStringLiteral("werte.dat"), zeilen);
+    punkteZeichnen(*fenster, QStringLiteral("werte.dat"), zeilen, stil_kleiner_kreis);
 }
 
 void wertetabelle_registrieren() {

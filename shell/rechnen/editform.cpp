@@ -207,8 +207,14 @@ void TEditForm::setzeModus(int modus) {
 }
 
 void TEditForm::raenderSetzen() {
-    // 3 pixels left and right, 2 above and below, whatever the font.
-    Memo1->document()->setDocumentMargin(0);
+    // 3 pixels left and right, 2 above and below, whatever the font. Changing the margin counts
+    // as an edit of the document, but it is none of the user's.
+    QTextDocument* dokument = Memo1->document();
+    if (dokument->documentMargin() != 0) {
+        const bool geaendert = dokument->isModified();
+        dokument->setDocumentMargin(0);
+        dokument->setModified(geaendert);
+    }
     Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { padding: 2px 3px 2px 3px; }"));
 }
 
@@ -260,7 +266,8 @@ void TEditForm::direktzeileAusfuehren() {
         break;
     }
     default:
-        meldung(QString::fromStdString(e.meldung), this);
+        (e.art == Direktergebnis::Art::ungueltig ? meldung : hinweis)(
+            QString::fromStdString(e.meldung), this);
         break;
     }
 }
@@ -273,6 +280,7 @@ TEditForm* TEditForm::programmStarten() {
     if (p.ausgabe.empty()) return nullptr;
     // Every run opens its own output window, as the run starts without one.
     auto* ausgabe = new TEditForm;
+    ausgabe->setWindowTitle(QStringLiteral("Ausgabe"));
     ausgabe->setzeFormat(format());
     ausgabe->winkelmodus = winkelmodus;
     for (const std::string& z : p.ausgabe)

@@ -19,7 +19,7 @@ constexpr int exit_aufruf = 2;
 
 void aufruf_zeigen(std::ostream& err) {
     err << "Aufruf: zol --export DATEI.fkt BILD.(png|bmp|svg|pdf|wmf|emf) [--size BREITExHOEHE] "
-           "[--scale willkürlich|winkeltreu|maßstabstreu]\n";
+           "[--scale willkürlich|winkeltreu|maßstabstreu] [--crop]\n";
 }
 
 } // namespace
@@ -34,6 +34,7 @@ int export_ausfuehren(const QStringList& argumente, std::ostream& err) {
     const QString ziel = argumente[start + 2];
     QString groesse;
     QString skalierung;
+    bool nur_zeichnung = false;
     for (qsizetype i = start + 3; i < argumente.size(); ++i) {
         const QString& a = argumente[i];
         const bool hat_wert = i + 1 < argumente.size();
@@ -41,6 +42,8 @@ int export_ausfuehren(const QStringList& argumente, std::ostream& err) {
             groesse = argumente[++i];
         } else if (a == QLatin1String("--scale") && hat_wert) {
             skalierung = argumente[++i];
+        } else if (a == QLatin1String("--crop")) {
+            nur_zeichnung = true;
         } else {
             err << "Unbekannte oder unvollständige Angabe: " << a.toStdString() << "\n";
             aufruf_zeigen(err);
@@ -49,11 +52,12 @@ int export_ausfuehren(const QStringList& argumente, std::ostream& err) {
     }
 
     QString fehler;
-    const std::optional<Exportauftrag> auftrag = exportauftrag(ziel, groesse, skalierung, &fehler);
+    std::optional<Exportauftrag> auftrag = exportauftrag(ziel, groesse, skalierung, &fehler);
     if (!auftrag) {
         err << fehler.toStdString() << "\n";
         return exit_aufruf;
     }
+    auftrag->nur_zeichnung = nur_zeichnung;
     const QFileInfo info(quelle);
     if (!info.isFile() || !info.isReadable()) {
         err << "Die Datei " << quelle.toStdString() << " kann nicht gelesen werden.\n";
@@ -66,7 +70,7 @@ int export_ausfuehren(const QStringList& argumente, std::ostream& err) {
     fenster->setAttribute(Qt::WA_DeleteOnClose, false);
     if (!fenster->laden(quelle)) return exit_aufruf;
     if (!bild_exportieren(fenster->anzeigeliste(), auftrag->datei, auftrag->format, auftrag->pixel,
-                          auftrag->skalierung, &fehler)) {
+                          auftrag->darstellung(), &fehler)) {
         err << fehler.toStdString() << "\n";
         return exit_schreibfehler;
     }

@@ -2,7 +2,9 @@
 // Picture export without a display: a saved plot file drawn into a picture file.
 //
 //   zol --export DATEI.fkt BILD.(png|bmp|svg|pdf|wmf|emf) [--size BREITExHOEHE]
-//       [--scale willkürlich|winkeltreu|maßstabstreu]
+//       [--scale willkürlich|winkeltreu|maßstabstreu] [--crop]
+//
+// --crop: the picture shows only the drawing (with a small margin), not the whole page.
 //
 // The plot file is loaded into a plot window that is never shown, and its page is exported as
 // the dialog "Grafik speichern und kopieren" would. Messages of the window go to err.

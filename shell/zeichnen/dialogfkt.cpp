@@ -4,6 +4,7 @@
 #include "shell/dienste/meldungsdienst.h"
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/formeln/formelbaum.h"
+#include "shell/rahmen/felder.h"
 #include "shell/rahmen/stringgrid.h"
 #include "shell/zeichnen/meldungsumleitung.h"
 #include "shell/zeichnen/seitenansicht.h"
@@ -20,6 +21,7 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTemporaryDir> // the copies of hand-over tables
 
 #include <cmath>
 #include <string>
@@ -35,6 +37,28 @@ QString feldtext(const QWidget* w) {
     return {};
 }
 
+// "Zeichnen", "Zeichnen 2", … : the lowest number no other unsaved plot window shows, as new
+// documents are numbered elsewhere.
+QString neuer_titel(const QWidget* selbst) {
+    const QString grund = QStringLiteral("Zeichnen");
+    QList<int> vergeben;
+    for (const Tmodulfenster* f : Tmodulfenster::alleFenster()) {
+        if (f == selbst || !f->dateiname().isEmpty() || !qobject_cast<const Tdialogfkt*>(f))
+            continue;
+        const QString t = f->windowTitle();
+        if (t == grund) vergeben << 1;
+        if (t.startsWith(grund + QLatin1Char(' '))) {
+            bool zahl = false;
+            const int n = t.mid(grund.size() + 1).toInt(&zahl);
+            if (zahl) vergeben << n;
+        }
+    }
+    int n = 1;
+    while (vergeben.contains(n))
+        ++n;
+    return n == 1 ? grund : grund + QStringLiteral(" %1").arg(n);
+}
+
 constexpr double standardfaktor = 0.3;
 constexpr double faktorschritt = 1.2;
 
@@ -48,6 +72,7 @@ Tdialogfkt::Tdialogfkt(QWidget* eltern) : Tmodulfenster(QStringLiteral("Tdialogf
     aufbauen();
     PaintBox1->setzeFaktor(standardfaktor);
     resize(1120, 900);
+    setWindowTitle(neuer_titel(this));
     // The label format; the refresh it triggers builds the first page.
     setzeFormat(QStringLiteral("0.000"));
 }
@@ -129,6 +154,7 @@ void Tdialogfkt::neuaufbauen(bool leise) {
     // inside the first.
     if (baut_ || laedt_) return;
     baut_ = true;
+    grenzenOrdnen();
     {
         Meldungsumleitung umleitung(this, leise);
         Tzeichenvorgaben v = vorgaben();
@@ -153,6 +179,7 @@ void Tdialogfkt::aktualisieren() {
 void Tdialogfkt::auffrischen() {
     if (laedt_ || frischt_ || xmin == nullptr) return;
     frischt_ = true;
+    grenzenOrdnen();
     massstaebe();
     for (auto [feld, schritt] : {std::pair{xmin, xskala}, std::pair{xmax, xskala},
                                  std::pair{ymin, yskala}, std::pair{ymax, yskala}}) {
@@ -163,6 +190,13 @@ void Tdialogfkt::auffrischen() {
     if (automatisch()) neuaufbauen(false);
     texteMerken();
     frischt_ = false;
+}
+
+// Exchanged limits would put the curves outside the frame; the fields are exchanged back, as the
+// value table does.
+void Tdialogfkt::grenzenOrdnen() {
+    felder::grenzenOrdnen(*xmin, *xmax);
+    felder::grenzenOrdnen(*ymin, *ymax);
 }
 
 // mm per unit from the plot size; equal limits keep the old scale.

@@ -37,6 +37,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollArea;
 class QTabWidget;
+class QTemporaryDir;
 
 namespace zol {
 
@@ -82,6 +83,13 @@ public:
     void setzeFunktionsstil(int stil);
     // "&Hinzufügen" on the current page of TabbedNotebook2; true when an entry was added.
     bool hinzufuegen();
+    // A hand-over's point table (see punkteZeichnen in uebergabe.h): all rows go into the grid
+    // and the file datei, for the user; each run of rows becomes an entry listed as
+    // "Tab:" + datei but drawn from a copy the window keeps, so that another hand-over to
+    // datei leaves this drawing alone. Uses the function pen; true when entries were added.
+    bool uebergabeHinzufuegen(const QString& datei, const QList<QList<QStringList>>& teile);
+    // Rows the table page holds at most; more are cut with a message.
+    static constexpr int max_werte = 50000;
     // Ranges and tick steps; the page is refreshed.
     void setzeBereich(long double xmin, long double xmax, long double xskala, long double ymin,
                       long double ymax, long double yskala);
@@ -168,16 +176,27 @@ private:
     void eintragAnhaengen(const Teinzelnefkt& e);
     int markierterEintrag();
     void eintragEntfernen(int index);
+    QString listentext(const Teinzelnefkt& e) const;
+    // The pen of the next entry: the function pen, with the next palette colour unless the
+    // user chose the pen; stiftVerbraucht() once the entry was added.
+    Tstift neuerStift() const;
+    void stiftVerbraucht();
+
+    // Hand-over tables (dialogfkt_uebergabe.cpp).
+    QString eigeneKopie(const QString& datei, const QStringList& text);
+    std::vector<Teinzelnefkt> gespeicherteEintraege(const QString& fktdatei);
 
     // Table page (dialogfkt_tabelle.cpp).
     void tabellenzeilenSetzen(int anzahl);
     QStringList tabellenzeilen() const;
+    static QStringList tabellentext(const QList<QStringList>& zeilen);
     bool tabelleSchreiben(const QString& datei);
     void tabellenkopf();
 
     // Page and scales (dialogfkt.cpp).
     void neuaufbauen(bool leise);
     void massstaebe();
+    void grenzenOrdnen();
     void seitengroesse();
     void feldVerlassen(QWidget* feld);
     void texteMerken();
@@ -200,6 +219,11 @@ private:
     Tschrift schrift_;
     Tstift achsenstift_;
     Tstift funktionsstift_;
+    // The function pen was chosen by the user ("&Linienart", or a file saved with one); the
+    // pen of an edited entry goes once to the entry added next.
+    bool stiftGewaehlt_ = false;
+    bool stiftEinmal_ = false;
+    int farbzaehler_ = 0; // palette colours handed out
     Tpunkt seitenpunkt_;
     bool laedt_ = false;   // a file is being loaded: no rebuild
     bool baut_ = false;    // a rebuild is running
@@ -209,6 +233,11 @@ private:
     QHash<const QWidget*, std::pair<QString, long double>> genau_;
     // Texts of the settings fields at the last refresh: leaving an unchanged field does nothing.
     QHash<const QWidget*, QString> texte_;
+    // Hand-over tables: the window's own copies (removed with the window), each with the file
+    // name the hand-over gave; the hand-over being edited on the table page.
+    std::unique_ptr<QTemporaryDir> kopien_;
+    QHash<QString, QString> uebergaben_;
+    QString bearbeiteteUebergabe_;
 
     // Controls, named as in the window's layout.
     QTabWidget* TabbedNotebook1 = nullptr;

@@ -49,6 +49,7 @@ void Tdialogfkt::linienartFunktion() {
     Tstift s = funktionsstift_;
     if (!Tliniedlg::bearbeite(s, this)) return;
     funktionsstift_ = s;
+    stiftGewaehlt_ = true; // from now on new curves take this pen, colour included
     auffrischen();
 }
 

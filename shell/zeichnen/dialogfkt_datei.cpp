@@ -34,7 +34,7 @@ bool Tdialogfkt::inDateiSchreiben(const QString& datei) {
     Tsaveloadlist liste;
     liste.zeilen = fktdatei::kopf_schreiben(kopf);
     liste.componentenspeichern(this, komponenten());
-    liste.zeilen << fktdatei::eintraege_schreiben(eintraege_);
+    liste.zeilen << fktdatei::eintraege_schreiben(gespeicherteEintraege(datei));
     return zeilen_schreiben(datei, liste.zeilen, this);
 }
 
@@ -72,6 +72,12 @@ bool Tdialogfkt::laden(const QString& datei) {
     setzeAnsichtsfaktor(kopf.ansichtsfaktor);
     eingabeZeigen(kopf.eingabe_zeigen);
     eintraege_.clear();
+    // New curves go on with the palette after the loaded ones.
+    stiftGewaehlt_ = false;
+    stiftEinmal_ = false;
+    farbzaehler_ = static_cast<int>(neu.size());
+    uebergaben_.clear();
+    bearbeiteteUebergabe_.clear();
     ListBox1->clear();
     for (const Teinzelnefkt& e : neu)
         eintragAnhaengen(e);

@@ -44,14 +44,16 @@ bool definiere(const QString& text) {
 bool Tdialogfkt::hinzufuegen() {
     Teinzelnefkt e;
     e.art = TabbedNotebook2->currentIndex();
-    e.farbe = funktionsstift_.farbe;
-    e.breite = funktionsstift_.breite;
-    e.stil = static_cast<std::uint8_t>(funktionsstift_.stil);
+    const Tstift stift = neuerStift();
+    e.farbe = stift.farbe;
+    e.breite = stift.breite;
+    e.stil = static_cast<std::uint8_t>(stift.stil);
     {
         // Refused recursive definitions are reported by the engine.
         const Meldungsumleitung umleitung(this);
         if (!eintragErzeugen(e)) return false;
     }
+    stiftVerbraucht();
     eintragAnhaengen(e);
     auffrischen();
     if (!automatisch()) neuaufbauen(false);
@@ -135,7 +137,14 @@ bool Tdialogfkt::tabellenEintrag(Teinzelnefkt& e) {
     } else if (!tabelleSpeichern()) {
         return false;
     }
-    e.name = edit5->text().trimmed().toStdString();
+    const QString datei = edit5->text().trimmed();
+    e.name = datei.toStdString();
+    // An edited hand-over table stays the window's own.
+    if (datei == bearbeiteteUebergabe_) {
+        const QString kopie = eigeneKopie(datei, tabellenzeilen());
+        if (!kopie.isEmpty()) e.name = kopie.toStdString();
+    }
+    bearbeiteteUebergabe_.clear();
     edit5->clear();
     return true;
 }
@@ -152,7 +161,26 @@ int Tdialogfkt::markierterEintrag() {
 
 void Tdialogfkt::eintragAnhaengen(const Teinzelnefkt& e) {
     eintraege_.push_back(e);
-    ListBox1->addItem(fktdatei::listentext(e));
+    ListBox1->addItem(listentext(e));
+}
+
+Tstift Tdialogfkt::neuerStift() const {
+    Tstift s = funktionsstift_;
+    if (!stiftGewaehlt_ && !stiftEinmal_) s.farbe = kurvenfarbe(farbzaehler_);
+    return s;
+}
+
+void Tdialogfkt::stiftVerbraucht() {
+    if (!stiftGewaehlt_ && !stiftEinmal_) ++farbzaehler_;
+    stiftEinmal_ = false;
+}
+
+// A hand-over table shows the name it was handed over with, not the window's copy.
+QString Tdialogfkt::listentext(const Teinzelnefkt& e) const {
+    const auto it = uebergaben_.constFind(QString::fromStdString(e.name));
+    if (e.art == Teinzelnefkt::tabelle && it != uebergaben_.constEnd())
+        return QStringLiteral("Tab:") + *it;
+    return fktdatei::listentext(e);
 }
 
 void Tdialogfkt::eintragEntfernen(int index) {
@@ -169,6 +197,7 @@ void Tdialogfkt::bearbeiten() {
     TabbedNotebook1->setCurrentIndex(seite_funktionen);
     TabbedNotebook2->setCurrentIndex(std::clamp<int>(e.art, 0, TabbedNotebook2->count() - 1));
     funktionsstift_ = {e.farbe, e.breite, e.stil};
+    stiftEinmal_ = true; // added again, the entry keeps its colour
     eintragZurueck(e);
     eintragEntfernen(index);
     auffrischen();
@@ -215,10 +244,13 @@ void Tdialogfkt::eintragZurueck(const Teinzelnefkt& e) {
         bispara->setValue(e.scharschritt);
         aufloesungpara->setValue(e.scharanzahl);
         break;
-    default:
+    default: {
         tabelleLaden(name);
-        edit5->setText(name);
+        const auto it = uebergaben_.constFind(name);
+        bearbeiteteUebergabe_ = it != uebergaben_.constEnd() ? *it : QString();
+        edit5->setText(it != uebergaben_.constEnd() ? *it : name);
         break;
+    }
     }
 }
 

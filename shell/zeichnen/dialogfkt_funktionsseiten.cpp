@@ -195,7 +195,7 @@ QWidget* Tdialogfkt::seiteTabellen() {
     auto* s = new QWidget;
     edit5 = textfeld("edit5", {}, s);
     edit5->setPlaceholderText(QStringLiteral("Tabellendatei"));
-    spineditin1 = ganzfeld("spineditin1", 2, 1, 10000, s);
+    spineditin1 = ganzfeld("spineditin1", 2, 1, max_werte, s);
     StringGrid2 = new TStringGrid(s);
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
     StringGrid2->setColCount(3);

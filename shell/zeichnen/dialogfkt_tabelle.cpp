@@ -18,8 +18,6 @@ namespace zol {
 
 namespace {
 
-constexpr int max_werte = 10000;
-
 const QStringList tabellenfilter = {QStringLiteral("Daten (*.dat)"),
                                     QStringLiteral("Wertetabelle (*.wer)")};
 
@@ -44,17 +42,26 @@ void Tdialogfkt::tabellenkopf() {
         StringGrid2->setCell(0, r, QString::fromStdString(std::to_string(r)));
 }
 
-// "DATEN_ANFANG", one line per data row (columns 1 to the last, joined by TAB), "DATEN_ENDE".
+// "DATEN_ANFANG", one line per data row (its fields joined by TAB), "DATEN_ENDE".
+QStringList Tdialogfkt::tabellentext(const QList<QStringList>& zeilen) {
+    QStringList text{QString::fromLatin1(grafiktexte::daten_anfang)};
+    for (const QStringList& z : zeilen)
+        text << z.join(QLatin1Char('\t'));
+    text << QString::fromLatin1(grafiktexte::daten_ende);
+    return text;
+}
+
+// The data rows with columns 1 to the last.
 QStringList Tdialogfkt::tabellenzeilen() const {
-    QStringList zeilen{QString::fromLatin1(grafiktexte::daten_anfang)};
+    QList<QStringList> zeilen;
+    zeilen.reserve(StringGrid2->rowCount());
     for (int r = 1; r < StringGrid2->rowCount(); ++r) {
         QStringList zellen;
         for (int c = 1; c < StringGrid2->colCount(); ++c)
             zellen << StringGrid2->cell(c, r);
-        zeilen << zellen.join(QLatin1Char('\t'));
+        zeilen << zellen;
     }
-    zeilen << QString::fromLatin1(grafiktexte::daten_ende);
-    return zeilen;
+    return tabellentext(zeilen);
 }
 
 bool Tdialogfkt::tabelleSchreiben(const QString& datei) {
@@ -117,10 +124,15 @@ bool Tdialogfkt::tabelleLaden(const QString& datei) {
 
 void Tdialogfkt::setzeTabelle(const QString& datei, const QList<QStringList>& zeilen) {
     edit5->setText(datei);
+    if (zeilen.size() > max_werte)
+        meldung(QStringLiteral("Es werden nur die ersten %1 Werte gezeichnet.").arg(max_werte),
+                this);
     const int anzahl = std::clamp(static_cast<int>(zeilen.size()), 1, max_werte);
     int spalten = 3;
     for (const QStringList& z : zeilen)
         spalten = std::max(spalten, static_cast<int>(z.size()) + 1);
+    // Tens of thousands of cells: one repaint at the end instead of one per cell.
+    StringGrid2->setUpdatesEnabled(false);
     StringGrid2->clearContents();
     StringGrid2->setColCount(spalten);
     spineditin1->setValue(anzahl);
@@ -128,6 +140,7 @@ void Tdialogfkt::setzeTabelle(const QString& datei, const QList<QStringList>& ze
     for (int r = 0; r < anzahl && r < zeilen.size(); ++r)
         for (int c = 0; c < zeilen[r].size(); ++c)
             StringGrid2->setCell(c + 1, r + 1, zeilen[r][c]);
+    StringGrid2->setUpdatesEnabled(true);
     waehleFunktionsseite(seite_tabelle);
 }
 

@@ -5,6 +5,7 @@
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/rahmen/radiogruppe.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -112,6 +113,10 @@ void Tgrafkopdlg::aufbauen() {
     groessenraster->addWidget(breite_, 0, 1);
     groessenraster->addWidget(new QLabel(QStringLiteral("Höhe"), groesse), 1, 0);
     groessenraster->addWidget(hoehe_, 1, 1);
+    nur_zeichnung_ = new QCheckBox(QStringLiteral("Nur Zeichnung"), this);
+    nur_zeichnung_->setObjectName(QStringLiteral("nurZeichnung"));
+    nur_zeichnung_->setToolTip(QStringLiteral(
+        "Das Bild zeigt nur die Zeichnung mit schmalem Rand, nicht die ganze Seite."));
 
     auto* aktualisieren_knopf = knopf(this, "aktualisieren", QStringLiteral("Aktualisieren"));
     auto* kopieren_knopf = knopf(this, "kopieren", QStringLiteral("Kopieren"));
@@ -134,13 +139,15 @@ void Tgrafkopdlg::aufbauen() {
     raster->addWidget(format_, 0, 0);
     raster->addWidget(achsen_, 1, 0);
     raster->addWidget(groesse, 0, 1, 2, 1);
-    raster->addLayout(knoepfe, 0, 2, 2, 1);
-    raster->addWidget(rollbereich, 2, 0, 1, 3);
-    raster->setRowStretch(2, 1);
+    raster->addLayout(knoepfe, 0, 2, 3, 1);
+    raster->addWidget(nur_zeichnung_, 2, 0, 1, 2);
+    raster->addWidget(rollbereich, 3, 0, 1, 3);
+    raster->setRowStretch(3, 1);
     resize(720, 640);
 
     connect(format_, &TRadioGroup::itemIndexChanged, this, &Tgrafkopdlg::aktualisieren);
     connect(achsen_, &TRadioGroup::itemIndexChanged, this, &Tgrafkopdlg::aktualisieren);
+    connect(nur_zeichnung_, &QCheckBox::toggled, this, &Tgrafkopdlg::aktualisieren);
     connect(aktualisieren_knopf, &QPushButton::clicked, this, &Tgrafkopdlg::aktualisieren);
     connect(kopieren_knopf, &QPushButton::clicked, this, &Tgrafkopdlg::kopieren);
     connect(speichern_knopf, &QPushButton::clicked, this, &Tgrafkopdlg::speichern);
@@ -159,6 +166,7 @@ Tgrafkopdlg::Auftrag Tgrafkopdlg::auftrag_aus_feldern() {
     const int s = achsen_->itemIndex();
     a.skalierung = skalierungen[s >= 0 && s < int(std::size(skalierungen)) ? s : 0];
     a.pixel = QSize(feldwert(breite_), feldwert(hoehe_));
+    a.nur_zeichnung = nur_zeichnung_->isChecked();
     return a;
 }
 
@@ -167,40 +175,48 @@ void Tgrafkopdlg::showEvent(QShowEvent* ereignis) {
     if (!ereignis->spontaneous()) aktualisieren();
 }
 
-void Tgrafkopdlg::aktualisieren() {
+bool Tgrafkopdlg::rendern() {
     image1_->clear();
     bild_ = QImage();
     auftrag_ = auftrag_aus_feldern();
-    const QSize groesse = bildgroesse(liste_, auftrag_.format, auftrag_.pixel, auftrag_.skalierung);
-    bild_ = bild_rendern(liste_, groesse, auftrag_.skalierung, &fehler_);
-    if (bild_.isNull()) {
-        image1_->adjustSize();
-        meldung(fehler_, this);
-        return;
-    }
-    image1_->setPixmap(QPixmap::fromImage(bild_));
+    const QSize groesse =
+        bildgroesse(liste_, auftrag_.format, auftrag_.pixel, auftrag_.darstellung());
+    bild_ = bild_rendern(liste_, groesse, auftrag_.darstellung(), &fehler_);
+    if (!bild_.isNull()) image1_->setPixmap(QPixmap::fromImage(bild_));
     image1_->adjustSize();
+    return !bild_.isNull();
+}
+
+void Tgrafkopdlg::aktualisieren() {
+    if (!rendern()) meldung(fehler_, this);
+}
+
+// A refused preview is reported by the command that needs it; saving a vector format does not.
+void Tgrafkopdlg::felder_uebernehmen() {
+    if (auftrag_aus_feldern() != auftrag_) rendern();
 }
 
 void Tgrafkopdlg::kopieren() {
+    felder_uebernehmen();
     if (bild_.isNull()) {
         meldung(fehler_, this);
         return;
     }
     auto* daten = new QMimeData;
     daten->setImageData(bild_);
-    const QByteArray svg = svg_bild(liste_, bild_.size(), auftrag_.skalierung);
+    const QByteArray svg = svg_bild(liste_, bild_.size(), auftrag_.darstellung());
     if (!svg.isEmpty()) daten->setData(QStringLiteral("image/svg+xml"), svg);
     const Formateintrag& e = eintrag(auftrag_.format);
     if (e.mime && auftrag_.format != Bildformat::svg) {
         const QByteArray bytes =
-            bild_daten(liste_, auftrag_.format, auftrag_.pixel, auftrag_.skalierung);
+            bild_daten(liste_, auftrag_.format, auftrag_.pixel, auftrag_.darstellung());
         if (!bytes.isEmpty()) daten->setData(QString::fromLatin1(e.mime), bytes);
     }
     QGuiApplication::clipboard()->setMimeData(daten);
 }
 
 void Tgrafkopdlg::speichern() {
+    felder_uebernehmen();
     const Formateintrag& e = eintrag(auftrag_.format);
     const QString endung = bildendung(auftrag_.format);
     QString vorschlag;
@@ -212,7 +228,7 @@ void Tgrafkopdlg::speichern() {
         this, QStringLiteral("Grafik speichern"), {QString::fromUtf8(e.filter)}, endung, vorschlag);
     if (datei.isEmpty()) return;
     QString fehler;
-    if (!bild_exportieren(liste_, datei, auftrag_.format, auftrag_.pixel, auftrag_.skalierung,
+    if (!bild_exportieren(liste_, datei, auftrag_.format, auftrag_.pixel, auftrag_.darstellung(),
                           &fehler)) {
         meldung(fehler, this);
         return;
@@ -221,6 +237,7 @@ void Tgrafkopdlg::speichern() {
 }
 
 void Tgrafkopdlg::drucken() {
+    felder_uebernehmen();
     QPrinter drucker(QPrinter::HighResolution);
     QPrintDialog dialog(&drucker, this);
     if (dialog.exec() != QDialog::Accepted) return;
@@ -234,12 +251,13 @@ bool Tgrafkopdlg::drucke(QPaintDevice& geraet) const {
     if (!maler.begin(&geraet)) return false;
     maler.setRenderHint(QPainter::Antialiasing);
     maler.setRenderHint(QPainter::TextAntialiasing);
-    const QSize groesse = bildgroesse(liste_, auftrag_.format, auftrag_.pixel, auftrag_.skalierung);
+    const QSize groesse =
+        bildgroesse(liste_, auftrag_.format, auftrag_.pixel, auftrag_.darstellung());
     const double f = geraet.logicalDpiX() / double(bild_dpi);
     const double g = geraet.logicalDpiY() / double(bild_dpi);
     maler.scale(f, g);
     maler.setClipRect(QRect(QPoint(0, 0), groesse));
-    maler.setTransform(bildabbildung(liste_, groesse, auftrag_.skalierung), true);
+    maler.setTransform(bildabbildung(liste_, groesse, auftrag_.darstellung()), true);
     seite_malen(maler, liste_);
     return maler.end();
 }

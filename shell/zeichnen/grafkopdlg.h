@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QImage>
 
+class QCheckBox;
 class QLabel;
 class QPaintDevice;
 
@@ -35,12 +36,16 @@ public:
         Bildformat format = Bildformat::bmp;
         QSize pixel{300, 400};
         Skalierung skalierung = Skalierung::willkuerlich;
+        bool nur_zeichnung = false; // "Nur Zeichnung": the drawing without the empty page
+        Darstellung darstellung() const { return {skalierung, nur_zeichnung}; }
+        friend bool operator==(const Auftrag&, const Auftrag&) = default;
     };
     Auftrag auftrag() const { return auftrag_; }
     // The picture shown in Image1; null when rendering was refused.
     QImage bild() const { return bild_; }
 
-    // The buttons' commands.
+    // The buttons' commands. Copying, saving and printing use the fields as they are, typed
+    // without "Aktualisieren" too.
     void aktualisieren();
     void kopieren();
     void speichern();
@@ -55,6 +60,10 @@ protected:
 private:
     void aufbauen();
     Auftrag auftrag_aus_feldern();
+    // Renders the picture from the fields; false (the reason in fehler_) when it was refused.
+    bool rendern();
+    // Renders again when the fields differ from the current picture.
+    void felder_uebernehmen();
 
     const Tlist1& liste_;
     Auftrag auftrag_;
@@ -66,6 +75,7 @@ private:
     TRadioGroup* achsen_ = nullptr;
     TlongintEdit* breite_ = nullptr;
     TlongintEdit* hoehe_ = nullptr;
+    QCheckBox* nur_zeichnung_ = nullptr;
     QLabel* image1_ = nullptr;
 };
 

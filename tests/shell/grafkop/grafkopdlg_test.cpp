@@ -7,6 +7,7 @@
 #include "tests/hilfe/modalwaechter.h"
 #include "tests/hilfe/testmeldungsdienst.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace zol {
 namespace {
@@ -305,6 +308,66 @@ TEST(Grafkopdlg, AbgebrochenerDruckdialogDrucktNichts) {
     ModalWaechter waechter;
     f.knopf("drucken");
     EXPECT_EQ(waechter.gesehen.size(), 1);
+    EXPECT_TRUE(f.dienst.meldungen.isEmpty());
+}
+
+// Sizes typed and not yet shown with "Aktualisieren" are what the commands use.
+TEST(Grafkopdlg, BefehleNehmenDieGetipptenGroessen) {
+    struct Fall {
+        const char* knopf;
+        std::function<QSize(Fenster&)> groesse; // of what the command made
+    };
+    const Fall faelle[] = {
+        {"speichern", [](Fenster& f) { return QImage(f.ordner.filePath("bild.png")).size(); }},
+        {"kopieren",
+         [](Fenster&) {
+             const QMimeData* d = QGuiApplication::clipboard()->mimeData();
+             return d ? qvariant_cast<QImage>(d->imageData()).size() : QSize();
+         }},
+        {"drucken", [](Fenster& f) { return f.dialog.auftrag().pixel; }},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.knopf);
+        Fenster f;
+        f.klicke("format", 3); // PNG
+        f.groesse(QStringLiteral("620"), QStringLiteral("450"));
+        f.dienst.dateinamen.enqueue(f.ordner.filePath("bild.png"));
+        ModalWaechter waechter; // the print dialog is cancelled
+        f.knopf(fall.knopf);
+        EXPECT_EQ(fall.groesse(f), QSize(620, 450));
+        // The preview shows what was used.
+        EXPECT_EQ(f.vorschau(), QSize(620, 450));
+        EXPECT_TRUE(f.dienst.meldungen.isEmpty());
+    }
+}
+
+// "Nur Zeichnung": the box around the drawing fills the picture instead of the whole page.
+TEST(Grafkopdlg, NurZeichnung) {
+    Fenster f;
+    auto* nur = f.dialog.findChild<QCheckBox*>("nurZeichnung");
+    ASSERT_NE(nur, nullptr);
+    EXPECT_EQ(nur->text(), QStringLiteral("Nur Zeichnung"));
+    EXPECT_FALSE(nur->isChecked());
+    auto linie_bei = [&f] {
+        const QImage bild = f.dialog.findChild<QLabel*>("Image1")->pixmap().toImage();
+        int x = -1;
+        for (int i = 0; i < bild.width(); ++i)
+            if (qGray(bild.pixel(i, 390)) < 100) x = i;
+        return x;
+    };
+    EXPECT_NEAR(linie_bei(), 150, 2);
+    nur->setChecked(true); // renders at once
+    EXPECT_TRUE(f.dialog.auftrag().nur_zeichnung);
+    // The line at 100 mm lies near the right edge of the drawing's box (text at 20 mm to the
+    // line's right side, 2 mm margins).
+    const QRectF box(180, 0, 1005 + 20 - 180, 1);
+    EXPECT_NEAR(linie_bei(), (1000 - box.left()) / box.width() * 300, 3);
+    // Saved and printed the same way.
+    const QString datei = f.ordner.filePath("nur.png");
+    f.klicke("format", 3);
+    f.dienst.dateinamen.enqueue(datei);
+    f.knopf("speichern");
+    EXPECT_EQ(QImage(datei), f.dialog.bild().convertToFormat(QImage(datei).format()));
     EXPECT_TRUE(f.dienst.meldungen.isEmpty());
 }
 

@@ -76,6 +76,7 @@ TEST_F(Rechnen, ProgrammModus) {
     ASSERT_NE(ausgabe, nullptr);
     EXPECT_EQ(ausgabe->memo()->toPlainText(), ";F(3)=9\nFehler:3 * 4=");
     EXPECT_EQ(ausgabe->format(), "0");
+    EXPECT_EQ(ausgabe->windowTitle(), "Ausgabe"); // told apart from the calculation window
     EXPECT_TRUE(dienst.meldungen.isEmpty());
     delete ausgabe;
 

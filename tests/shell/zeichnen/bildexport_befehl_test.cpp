@@ -84,6 +84,40 @@ TEST_F(Exportbefehl, VorgabenUndMassstab) {
     EXPECT_TRUE(dateiinhalt(pfad("a.svg")).contains("mm\""));
 }
 
+// --crop: the drawing fills a 620 pixel wide picture instead of a corner of the page.
+TEST_F(Exportbefehl, NurDieZeichnung) {
+    const QString quelle = plotdatei();
+    struct Fall {
+        QStringList zusatz;
+        int bis_mindestens, bis_hoechstens; // last dark column
+        int ab_hoechstens;                  // first dark column
+    };
+    const Fall faelle[] = {
+        {{}, 200, 320, 80},
+        {{"--crop"}, 600, 619, 20},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.zusatz.join(' ').toStdString());
+        const QString ziel = pfad("zeichnung.png");
+        ASSERT_EQ(exportieren(QStringList{quelle, ziel, "--size", "620x450"} + f.zusatz), 0)
+            << err.str();
+        const QImage bild(ziel);
+        ASSERT_EQ(bild.size(), QSize(620, 450));
+        int erste = -1, letzte = -1;
+        for (int x = 0; x < bild.width(); ++x)
+            for (int y = 0; y < bild.height(); ++y)
+                if (qGray(bild.pixel(x, y)) < 128) {
+                    if (erste < 0) erste = x;
+                    letzte = x;
+                    break;
+                }
+        EXPECT_LE(erste, f.ab_hoechstens);
+        EXPECT_GE(erste, 0);
+        EXPECT_GE(letzte, f.bis_mindestens);
+        EXPECT_LE(letzte, f.bis_hoechstens);
+    }
+}
+
 TEST_F(Exportbefehl, Ablehnungen) {
     const QString quelle = plotdatei();
     const QString fremd = pfad("fremd.fkt");

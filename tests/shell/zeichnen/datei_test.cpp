@@ -138,9 +138,12 @@ TEST_F(Zeichnen, DateiZeilen) {
     EXPECT_TRUE(z[3].startsWith("0#")) << z[3].toStdString();
     EXPECT_EQ(
         z.mid(z.size() - 13),
+        // The colours of the palette, red in the lowest byte: black, blue, vermilion, green,
+        // purple.
         (QStringList{"5", "f(x)=x*x", "0#5#0#0#0#0#-1#2#600#0#10#", "f(x)=x*x",
-                     "0#5#0#0#1#1#-1#2#600#0#10#", "f(x)=x*x+t", "0#5#0#1#-3#1#4#1#-3#3#600#", "t",
-                     "x(t)=sin(t)", "0#5#0#2#-3#3#50#", "y(t)=cos(t)", pfad("t.dat"), "0#5#0#3#"}));
+                     "11694592#5#0#0#1#1#-1#2#600#0#10#", "f(x)=x*x+t",
+                     "24277#5#0#1#-3#1#4#1#-3#3#600#", "t", "x(t)=sin(t)", "7577088#5#0#2#-3#3#50#",
+                     "y(t)=cos(t)", pfad("t.dat"), "10975692#5#0#3#"}));
 }
 
 TEST_F(Zeichnen, EinschraenkungKommtZurueck) {
@@ -224,6 +227,7 @@ TEST_F(Zeichnen, FehlerhafteDateien) {
     ASSERT_TRUE(f.hinzufuegen());
     kind<QLineEdit>(f, "Edit1")->setText("k(x)=3");
     const Tzeichenvorgaben vorher = f.vorgaben();
+    const QString titel = f.windowTitle();
     const auto seite = beschreibung(f.anzeigeliste());
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.was);
@@ -239,7 +243,7 @@ TEST_F(Zeichnen, FehlerhafteDateien) {
         EXPECT_EQ(listentexte(f), QStringList{"Fkt:k(x)=2"});
         EXPECT_EQ(f.format(), "0.000");
         EXPECT_EQ(f.vorgaben().xmin, vorher.xmin);
-        EXPECT_EQ(f.windowTitle(), "Zeichnen");
+        EXPECT_EQ(f.windowTitle(), titel);
         EXPECT_TRUE(f.dateiname().isEmpty());
         EXPECT_EQ(beschreibung(f.anzeigeliste()), seite);
     }
