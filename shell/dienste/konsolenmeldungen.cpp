@@ -12,6 +12,10 @@ Konsolenmeldungen::~Konsolenmeldungen() {
     einsetzen(vorher_);
 }
 
+void Konsolenmeldungen::warnung(QWidget*, const QString& text) {
+    zeile("Meldung: ", text);
+}
+
 void Konsolenmeldungen::information(QWidget*, const QString& text) {
     zeile("Meldung: ", text);
 }

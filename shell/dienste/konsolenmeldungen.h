@@ -15,6 +15,8 @@ public:
     Konsolenmeldungen(const Konsolenmeldungen&) = delete;
     Konsolenmeldungen& operator=(const Konsolenmeldungen&) = delete;
 
+    // Warnings and information read alike on the console.
+    void warnung(QWidget*, const QString& text) override;
     void information(QWidget*, const QString& text) override;
     bool frage(QWidget*, const QString& text) override;
     // Nothing is saved on its own in batch mode: "Nein".

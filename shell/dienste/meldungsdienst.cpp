@@ -35,6 +35,10 @@ Meldungsdienst* Meldungsdienst::einsetzen(Meldungsdienst* dienst) {
     return std::exchange(eingesetzt(), dienst);
 }
 
+void Standardmeldungsdienst::warnung(QWidget* eltern, const QString& text) {
+    QMessageBox::warning(fenster(eltern), titel(), text);
+}
+
 void Standardmeldungsdienst::information(QWidget* eltern, const QString& text) {
     QMessageBox::information(fenster(eltern), titel(), text);
 }
@@ -83,6 +87,10 @@ QString Standardmeldungsdienst::datei_speichern(QWidget* eltern, const QString& 
 }
 
 void meldung(const QString& text, QWidget* eltern) {
+    Meldungsdienst::aktuell().warnung(eltern, text);
+}
+
+void hinweis(const QString& text, QWidget* eltern) {
     Meldungsdienst::aktuell().information(eltern, text);
 }
 

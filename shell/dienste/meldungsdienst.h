@@ -12,7 +12,9 @@ class Meldungsdienst {
 public:
     virtual ~Meldungsdienst() = default;
 
-    // An information box with an OK button.
+    // A box with an OK button: warnung for an error or a refusal (warning icon), information
+    // for a confirmation or a plain notice (information icon).
+    virtual void warnung(QWidget* eltern, const QString& text) = 0;
     virtual void information(QWidget* eltern, const QString& text) = 0;
     // A question with "Ja" and "Nein"; true for "Ja".
     virtual bool frage(QWidget* eltern, const QString& text) = 0;
@@ -36,6 +38,7 @@ public:
 // The real dialogs.
 class Standardmeldungsdienst : public Meldungsdienst {
 public:
+    void warnung(QWidget* eltern, const QString& text) override;
     void information(QWidget* eltern, const QString& text) override;
     bool frage(QWidget* eltern, const QString& text) override;
     Antwort frageMitAbbruch(QWidget* eltern, const QString& text) override;
@@ -45,11 +48,13 @@ public:
                             const QString& endung, const QString& vorschlag) override;
 };
 
-// Short forms for the service in force.
+// Short forms for the service in force: meldung tells of an error (nearly every message does),
+// hinweis confirms or informs.
 void meldung(const QString& text, QWidget* eltern = nullptr);
+void hinweis(const QString& text, QWidget* eltern = nullptr);
 bool frage(const QString& text, QWidget* eltern = nullptr);
 
-// Lets the engine's messages (a refused recursive definition) appear as information boxes.
+// Lets the engine's messages (a refused recursive definition) appear as warnings.
 void engine_meldungen_anzeigen();
 
 } // namespace zol

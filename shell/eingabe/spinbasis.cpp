@@ -14,6 +14,7 @@ Tspinbasis::Tspinbasis(eingabe::Zahlart art, QWidget* eltern)
     setAttribute(Qt::WA_InputMethodEnabled, false);
     lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
     connect(lineEdit(), &QLineEdit::textChanged, this, &Tspinbasis::textChanged);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &Tspinbasis::textEdited);
     setText(QStringLiteral("0"));
 }
 
@@ -42,6 +43,7 @@ void Tspinbasis::stepBy(int schritte) {
         return;
     }
     schritt(schritte);
+    emit textEdited();
 }
 
 QAbstractSpinBox::StepEnabled Tspinbasis::stepEnabled() const {

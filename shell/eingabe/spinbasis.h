@@ -38,6 +38,8 @@ public:
 
 signals:
     void textChanged(const QString& text);
+    // Only for the user's typing, pasting or stepping, not for texts a program sets.
+    void textEdited();
 
 protected:
     Tspinbasis(eingabe::Zahlart art, QWidget* eltern);

@@ -14,6 +14,10 @@ QIcon programmsymbol() {
     return QIcon(QStringLiteral(":/zol/zol.svg"));
 }
 
+QString programmversion() {
+    return QStringLiteral(ZOL_VERSION);
+}
+
 Tinfodlg::Tinfodlg(QWidget* eltern, bool startbild)
     : QDialog(eltern, startbild ? Qt::SplashScreen | Qt::FramelessWindowHint : Qt::Dialog) {
     setObjectName(QStringLiteral("Infodlg"));
@@ -46,6 +50,9 @@ Tinfodlg::Tinfodlg(QWidget* eltern, bool startbild)
     texte->addWidget(titel);
     texte->addWidget(
         new QLabel(QStringLiteral("Die Mathematik-Werkbank für Schule und Unterricht")));
+    auto* version = new QLabel(QStringLiteral("Version %1").arg(programmversion()));
+    version->setObjectName(QStringLiteral("Version"));
+    texte->addWidget(version);
     texte->addSpacing(8);
     auto* inhalt = new QLabel(QStringLiteral(
         "Formeln mit Dezimalkomma eingeben, rechnen und als Projektformeln speichern,\n"

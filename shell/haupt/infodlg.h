@@ -14,4 +14,7 @@ public:
 // The program's icon (a drawn coordinate system with a curve).
 QIcon programmsymbol();
 
+// The program's version ("0.1.0"), as the build gave it.
+QString programmversion();
+
 } // namespace zol

@@ -1,5 +1,6 @@
 // The glyphs of the main window's buttons, drawn rather than loaded, so they need no files.
 #include "shell/haupt/knopfleiste.h"
+#include "shell/rahmen/symbole.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -107,11 +108,10 @@ Maler maler_fuer(int tag) {
             standard(QStyle::SP_DialogSaveButton)(p);
             wort(QStringLiteral("…"), rot, 12)(p);
         };
-    case 5:
+    case 5: // the topic windows' picture, so "Beenden" looks alike everywhere
         return [](QPainter& p) {
-            p.setPen(QPen(rot, 2.4, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPointF(5, 5), QPointF(15, 15));
-            p.drawLine(QPointF(15, 5), QPointF(5, 15));
+            p.drawPixmap(QRectF(1, 1, 18, 18), befehlssymbol(Befehl::beenden).pixmap(32, 32),
+                         QRectF(0, 0, 32, 32));
         };
     case 6:
         return wort(QStringLiteral("?"), blau, 16);

@@ -88,13 +88,16 @@ TMainForm::~TMainForm() {
 
 // ---- project ----
 
-void TMainForm::leeren() {
+// Changed windows are offered for saving once, before anything is discarded.
+bool TMainForm::leeren() {
+    if (!aenderungenBehandeln(Tmodulfenster::alleFenster(), this)) return false;
     formelbaum().alle_loeschen();
     alleFensterSchliessen();
+    return true;
 }
 
 void TMainForm::neuesProjekt() {
-    leeren();
+    if (!leeren()) return;
     setWindowTitle(QStringLiteral("Neues Projekt"));
     projektname_.clear();
     vorgabeformat_ = QStringLiteral("0.00");
@@ -104,24 +107,25 @@ void TMainForm::neuesProjekt() {
 
 // The project's folder becomes the current one, so module files kept beside it are found by
 // their bare names.
-void TMainForm::projektLaden(const QString& datei, bool mitNamen) {
-    leeren();
+bool TMainForm::projektLaden(const QString& datei, bool mitNamen) {
+    if (!leeren()) return false;
     const QFileInfo info(datei);
     QDir::setCurrent(info.absolutePath());
     setWindowTitle(mitNamen ? info.fileName() : titel_leer);
     projektname_ = mitNamen ? info.absoluteFilePath() : QString();
     TWinRestorer(info.absoluteFilePath()).restore(*this, !mitNamen);
+    return true;
 }
 
 bool TMainForm::projektOeffnen(const QString& datei) {
-    const bool vorhanden = QFileInfo(datei).isFile();
-    if (vorhanden)
-        projektLaden(datei, true);
-    else
+    if (!QFileInfo(datei).isFile()) {
         meldung(QStringLiteral("Datei nicht vorhanden."), this);
+        return false;
+    }
+    if (!projektLaden(datei, true)) return false;
     gelistet_.clear();
     ListBox1->clear();
-    return vorhanden;
+    return true;
 }
 
 void TMainForm::projektOeffnenDialog() {
@@ -141,9 +145,11 @@ bool TMainForm::projektSpeichernUnter() {
         projektname_);
     if (datei.isEmpty()) return false;
     TWinRestorer projekt(datei);
+    // The new name only shows once the project was saved under it.
+    if (!projekt.save(*this)) return false;
     projektname_ = projekt.datei();
     setWindowTitle(QFileInfo(projektname_).fileName());
-    return projekt.save(*this);
+    return true;
 }
 
 void TMainForm::vorgabeZahlenformat() {
@@ -227,9 +233,10 @@ void TMainForm::verdeckteFensterAnzeigen() {
     }
 }
 
+// The caller has offered the changes for saving already.
 void TMainForm::alleFensterSchliessen() {
     for (const QPointer<Tmodulfenster> f : Tmodulfenster::alleFenster()) {
-        if (f) f->close();
+        if (f) f->schliessenOhneNachfrage();
         delete f.data();
     }
     letzte_.clear();
@@ -295,7 +302,8 @@ void TMainForm::setzeAnzeigefenster(const Fensterlage& lage) {
 // ---- closing ----
 
 void TMainForm::closeEvent(QCloseEvent* ereignis) {
-    if (!frage(QStringLiteral("ZOL beenden ?"), this)) {
+    if (!frage(QStringLiteral("ZOL beenden ?"), this) ||
+        !aenderungenBehandeln(Tmodulfenster::alleFenster(), this)) {
         ereignis->ignore();
         return;
     }

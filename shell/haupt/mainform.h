@@ -123,8 +123,9 @@ private:
     void vorlageWaehlen(int zeile);
 
     // Empties formulas and windows before a project or template is loaded.
-    void leeren();
-    void projektLaden(const QString& datei, bool mitNamen);
+    // False (and nothing closed) when the user keeps changed windows ("Abbrechen").
+    bool leeren();
+    bool projektLaden(const QString& datei, bool mitNamen);
 
     QString projektname_;
     QString vorgabeformat_ = QStringLiteral("0.00");

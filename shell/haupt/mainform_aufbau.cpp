@@ -132,7 +132,8 @@ void TMainForm::menuesAufbauen() {
     projekt->addSeparator();
     projekt->addAction(neuerBefehl(5, QStringLiteral("&Beenden"), [this] { close(); }));
 
-    menuBar()->addMenu(QStringLiteral("&Grafik"));
+    // The graphic commands live in the plot window; the menu stays hidden until it has entries.
+    menuBar()->addMenu(QStringLiteral("&Grafik"))->menuAction()->setVisible(false);
 
     QMenu* rechnen = menuBar()->addMenu(QStringLiteral("&Rechnen"));
     auto fensterpunkt = [this](QMenu* menue, const Fensterpunkt& p) {

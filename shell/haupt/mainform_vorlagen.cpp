@@ -4,6 +4,8 @@
 #include "shell/haupt/mainform.h"
 #include "shell/haupt/vorlagenliste.h"
 #include "shell/haupt/vorlbeadlg.h"
+#include "shell/haupt/zeitdlg.h"
+#include "shell/rahmen/modulfenster.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -67,7 +69,11 @@ void TMainForm::vorlageOeffnen() {
     if (vorlagenname_.isEmpty()) return;
     const QString datei = vorlagendatei(vorlagenname_);
     if (datei.isEmpty()) return; // a missing template is silently not opened
-    projektLaden(datei, vorlbeadlg_->alsProjekt());
+    if (!projektLaden(datei, vorlbeadlg_->alsProjekt())) return;
+    // Windows the demo opened are its own: the next template replaces them without a question.
+    if (demo_->isVisible())
+        for (Tmodulfenster* f : Tmodulfenster::alleFenster())
+            f->setzeOhneNachfrage(true);
     gelistet_.clear();
     ListBox1->clear();
 }
@@ -117,7 +123,7 @@ void TMainForm::suchenAb(int zeile) {
             return;
         }
     }
-    meldung(QStringLiteral("Ausdruck nicht gefunden"), this);
+    hinweis(QStringLiteral("Ausdruck nicht gefunden"), this);
     suchposition_ = 0;
 }
 

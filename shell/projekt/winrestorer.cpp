@@ -4,6 +4,7 @@
 #include "engine/ini.h"
 #include "shell/dienste/meldungsdienst.h"
 #include "shell/formeln/formelbaum.h"
+#include "shell/haupt/datenordner.h"
 #include "shell/rahmen/datei.h"
 #include "shell/rahmen/modulfenster.h"
 
@@ -59,13 +60,48 @@ TWinRestorer::TWinRestorer(const QString& datei) {
     if (info.suffix() == QLatin1String("pro")) datei_ = ohne + QStringLiteral(".pro");
 }
 
-QString modul_datei_finden(const QString& gespeichert) {
+bool fenster_speichern(Tmodulfenster& fenster, const QString& projektdatei) {
+    const QString datei = fenster.dateiname();
+    if (datei.isEmpty()) return fenster.speichernUnter(fenster.dateivorschlag(projektdatei));
+    // A window of the start-up project or of a template keeps its file in a data folder; a
+    // project saved elsewhere gets a file of its own instead of overwriting that one.
+    const QString ordner = QFileInfo(datei).absoluteDir().canonicalPath();
+    const QString projektordner = QFileInfo(projektdatei).absoluteDir().canonicalPath();
+    if (ordner != projektordner)
+        for (const QString& daten : datenordner())
+            if (QDir(daten).exists() && ordner.startsWith(QDir(daten).canonicalPath()))
+                return fenster.speichernUnter(fenster.dateivorschlag(projektdatei));
+    return fenster.speichern();
+}
+
+QString modul_datei_eintrag(const QString& datei, const QString& projektordner) {
+    if (datei.isEmpty()) return {};
+    const QString absolut = QDir::cleanPath(QFileInfo(datei).absoluteFilePath());
+    const QString relativ = QDir(projektordner).relativeFilePath(absolut);
+    const bool innen = !QDir::isAbsolutePath(relativ) && relativ != QLatin1String("..") &&
+                       !relativ.startsWith(QLatin1String("../"));
+    return QDir::toNativeSeparators(innen ? relativ : absolut);
+}
+
+QString modul_datei_finden(const QString& gespeichert, const QString& projektordner) {
     if (gespeichert.isEmpty()) return {};
-    if (QFileInfo(gespeichert).isFile()) return gespeichert;
-    const qsizetype trenner =
-        std::max(gespeichert.lastIndexOf(QLatin1Char('\\')), gespeichert.lastIndexOf('/'));
-    const QString bloss = gespeichert.mid(trenner + 1);
-    if (!bloss.isEmpty() && QFileInfo(bloss).isFile()) return QDir::current().filePath(bloss);
+    const auto vorhanden = [](const QString& name) {
+        const QFileInfo info(name);
+        return info.isFile() ? QDir::cleanPath(info.absoluteFilePath()) : QString();
+    };
+    // Projects written on Windows separate folders with "\".
+    const QString name = QString(gespeichert).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QDir::isAbsolutePath(gespeichert) || QDir::isAbsolutePath(name)) {
+        for (const QString& n : {gespeichert, name})
+            if (const QString f = vorhanden(n); !f.isEmpty()) return f;
+    } else {
+        for (const QString& ordner : QStringList{projektordner} + datenordner())
+            if (const QString f = vorhanden(QDir(ordner).filePath(name)); !f.isEmpty()) return f;
+    }
+    const QString bloss = name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
+    if (bloss.isEmpty()) return {};
+    for (const QString& ordner : {projektordner, QDir::currentPath()})
+        if (const QString f = vorhanden(QDir(ordner).filePath(bloss)); !f.isEmpty()) return f;
     return {};
 }
 
@@ -83,6 +119,7 @@ bool TWinRestorer::save(Projektumgebung& umgebung) {
         ini.schreibe("Formeln", "Nr" + std::to_string(i), formeln.eintrag(i));
 
     // The window opened last comes first.
+    const QString ordner = QFileInfo(datei_).absolutePath();
     const QList<Tmodulfenster*> fenster = umgebung.modulfenster();
     int k = 0;
     for (auto it = fenster.crbegin(); it != fenster.crend(); ++it) {
@@ -90,8 +127,8 @@ bool TWinRestorer::save(Projektumgebung& umgebung) {
         if (f->art().art < 0) continue;
         const std::string abschnitt = "Formelfenster" + std::to_string(++k);
         ini.schreibe_zahl(abschnitt, "Art", f->art().art);
-        f->speichern();
-        ini.schreibe(abschnitt, "Datei", s(QDir::toNativeSeparators(f->dateiname())));
+        if (!fenster_speichern(*f, datei_)) return false;
+        ini.schreibe(abschnitt, "Datei", s(modul_datei_eintrag(f->dateiname(), ordner)));
     }
     ini.schreibe_zahl("Fenster", "Anzahl", k);
 
@@ -132,6 +169,7 @@ bool TWinRestorer::restore(Projektumgebung& umgebung, bool ohneNamen) {
     umgebung.setzeAnzeigefenster(lage_lesen(ini, "Anzeigefenster", {false, 100, 100, 0, 0, 0}));
     umgebung.setzeWerkzeugfenster(lage_lesen(ini, "Fenster", {false, 200, 200, 0, 500, 0}));
 
+    const QString ordner = QFileInfo(datei_).absolutePath();
     const long fensterzahl = ini.lies_zahl("Fenster", "Anzahl", 1);
     // Back from the highest number, so windows open in the order they were first opened.
     for (long k = std::min<long>(fensterzahl, 10000); k >= 1; --k) {
@@ -140,7 +178,7 @@ bool TWinRestorer::restore(Projektumgebung& umgebung, bool ohneNamen) {
         Tmodulfenster* f = umgebung.fensterErzeugen(art);
         if (f == nullptr) continue;
         const QString gespeichert = q(ini.lies(abschnitt, "Datei", ""));
-        const QString gefunden = modul_datei_finden(gespeichert);
+        const QString gefunden = modul_datei_finden(gespeichert, ordner);
         if (gefunden.isEmpty())
             meldung(gespeichert + QStringLiteral(" Datei nicht gefunden!"));
         else

@@ -50,8 +50,20 @@ private:
     QString datei_;
 };
 
-// Where a module file of a project is: the name as stored, else the bare name (after the last
-// "\" or "/") in the current folder; empty if neither exists.
-QString modul_datei_finden(const QString& gespeichert);
+// Saves a window for the project projektdatei. A window without a file, or whose file lies in a
+// program data folder other than the project's folder (the start-up project's or a template's),
+// is asked for a name, proposed beside the project ("unterricht_diskussion.di1"). False when it
+// was not saved; the project is then not written.
+bool fenster_speichern(Tmodulfenster& fenster, const QString& projektdatei);
+
+// The name a project in projektordner stores for a module file: relative to that folder when
+// the file lies inside it (the project can move with its files), otherwise absolute.
+QString modul_datei_eintrag(const QString& datei, const QString& projektordner);
+
+// Where a module file of a project in projektordner is, as an absolute name: the name as stored
+// (a relative one against the project's folder, then the program's data folders), else the bare
+// name (after the last "\" or "/") in the project's folder and then in the current folder, as
+// older projects expect; empty if nothing exists.
+QString modul_datei_finden(const QString& gespeichert, const QString& projektordner);
 
 } // namespace zol

@@ -6,18 +6,23 @@
 #include "shell/eingabe/zahlenform.h"
 #include "shell/formeln/dialogformel.h"
 #include "shell/eingabe/ergebnisfeld.h"
+#include "shell/eingabe/spinbasis.h"
 #include "shell/formeln/formelbaum.h"
 #include "shell/rahmen/datei.h"
 #include "shell/rahmen/felder.h"
 #include "shell/rahmen/komponentenblock.h"
+#include "shell/rahmen/radiogruppe.h"
 #include "shell/rahmen/stringgrid.h"
 #include "shell/rahmen/symbole.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -27,8 +32,10 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -52,6 +59,31 @@ const Fensterart& art_zu(const QString& klasse) {
 QPointer<Tmodulfenster>& tabellenkalkulation() {
     static QPointer<Tmodulfenster> fenster;
     return fenster;
+}
+
+bool& nachfragen_aus() {
+    static bool aus = false;
+    return aus;
+}
+
+// A file name part from a window title: "Diskussion 2 Fkt." -> "diskussion_2_fkt".
+QString namensteil(const QString& titel) {
+    QString t = titel.toLower();
+    t.replace(QStringLiteral("ä"), QStringLiteral("ae"));
+    t.replace(QStringLiteral("ö"), QStringLiteral("oe"));
+    t.replace(QStringLiteral("ü"), QStringLiteral("ue"));
+    t.replace(QStringLiteral("ß"), QStringLiteral("ss"));
+    QString teil;
+    for (const QChar c : t) {
+        if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+            (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+            teil += c;
+        else if (!teil.isEmpty() && !teil.endsWith(QLatin1Char('_')))
+            teil += QLatin1Char('_');
+    }
+    while (teil.endsWith(QLatin1Char('_')))
+        teil.chop(1);
+    return teil;
 }
 
 QList<Tmodulfenster*>& lebende_fenster() {
@@ -110,6 +142,86 @@ void Tmodulfenster::setzeDateiname(const QString& datei) {
 
 void Tmodulfenster::komponente(QWidget* steuerelement) {
     komponenten_ << steuerelement;
+    aenderungenVerfolgen(steuerelement);
+}
+
+// Only what the user does counts, never a text the program sets: edit signals, clicks and the
+// grid delegate's commit. Memos are asked for their modified flag instead (setPlainText clears
+// it, but passes through "modified" on the way).
+void Tmodulfenster::aenderungenVerfolgen(QWidget* w) {
+    auto markieren = [this] {
+        if (!laedt_) geaendert_ = true;
+    };
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        connect(e, &QLineEdit::textEdited, this, markieren);
+    else if (auto* s = qobject_cast<Tspinbasis*>(w))
+        connect(s, &Tspinbasis::textEdited, this, markieren);
+    else if (auto* k = qobject_cast<QCheckBox*>(w))
+        connect(k, &QCheckBox::clicked, this, markieren);
+    else if (auto* r = qobject_cast<QRadioButton*>(w))
+        connect(r, &QRadioButton::clicked, this, markieren);
+    else if (auto* g = qobject_cast<TRadioGroup*>(w))
+        connect(g, &TRadioGroup::geklickt, this, markieren);
+    else if (auto* c = qobject_cast<QComboBox*>(w)) {
+        connect(c, &QComboBox::activated, this, markieren);
+        if (c->lineEdit()) connect(c->lineEdit(), &QLineEdit::textEdited, this, markieren);
+    } else if (auto* gitter = qobject_cast<TStringGrid*>(w))
+        connect(gitter->itemDelegate(), &QAbstractItemDelegate::commitData, this, markieren);
+}
+
+bool Tmodulfenster::geaendert() const {
+    if (geaendert_) return true;
+    for (const QWidget* w : komponenten_) {
+        if (auto* m = qobject_cast<const QPlainTextEdit*>(w); m && m->document()->isModified())
+            return true;
+        if (auto* t = qobject_cast<const QTextEdit*>(w); t && t->document()->isModified())
+            return true;
+    }
+    return false;
+}
+
+void Tmodulfenster::setzeGeaendert(bool geaendert) {
+    geaendert_ = geaendert;
+    if (geaendert) return;
+    for (QWidget* w : komponenten_) {
+        if (auto* m = qobject_cast<QPlainTextEdit*>(w)) m->document()->setModified(false);
+        if (auto* t = qobject_cast<QTextEdit*>(w)) t->document()->setModified(false);
+    }
+}
+
+bool Tmodulfenster::mitNachfrage() const {
+    return !ohneNachfrage_ && !nachfragen_aus();
+}
+
+void Tmodulfenster::nachfragenAbschalten(bool aus) {
+    nachfragen_aus() = aus;
+}
+
+void Tmodulfenster::schliessenOhneNachfrage() {
+    ohneNachfrage_ = true;
+    close();
+}
+
+bool aenderungenBehandeln(const QList<Tmodulfenster*>& fenster, QWidget* eltern) {
+    QList<Tmodulfenster*> geaendert;
+    for (Tmodulfenster* f : fenster)
+        if (f->geaendert() && f->mitNachfrage()) geaendert << f;
+    if (geaendert.isEmpty()) return true;
+    QString text = QStringLiteral("Die folgenden Fenster wurden geändert:\n");
+    for (const Tmodulfenster* f : geaendert)
+        text += QStringLiteral("    ") + f->windowTitle() + QLatin1Char('\n');
+    text += QStringLiteral("Änderungen speichern?");
+    switch (Meldungsdienst::aktuell().frageMitAbbruch(eltern, text)) {
+    case Meldungsdienst::Antwort::nein:
+        return true;
+    case Meldungsdienst::Antwort::abbrechen:
+        return false;
+    case Meldungsdienst::Antwort::ja:
+        break;
+    }
+    for (Tmodulfenster* f : geaendert)
+        if (!f->speichern()) return false;
+    return true;
 }
 
 QAction* Tmodulfenster::eigenerBefehl(const QString& name, const QString& text,
@@ -388,20 +500,31 @@ void Tmodulfenster::ergebnisseVerwerfen() {
 void Tmodulfenster::oeffnen() {
     const QString datei = Meldungsdienst::aktuell().datei_oeffnen(this, QStringLiteral("Öffnen"),
                                                                   art_->filter, art_->endung);
-    if (!datei.isEmpty()) laden(datei);
+    if (!datei.isEmpty() && laden(datei)) setzeGeaendert(false);
 }
 
 bool Tmodulfenster::speichern() {
     if (dateiname_.isEmpty()) return speichernUnter();
-    return inDateiSchreiben(dateiname_);
+    if (!inDateiSchreiben(dateiname_)) return false;
+    setzeGeaendert(false);
+    return true;
 }
 
-bool Tmodulfenster::speichernUnter() {
+bool Tmodulfenster::speichernUnter(const QString& vorschlag) {
     const QString datei = Meldungsdienst::aktuell().datei_speichern(
-        this, QStringLiteral("Speichern unter"), speichernFilter(), art_->endung, dateiname_);
-    if (datei.isEmpty()) return false;
+        this, QStringLiteral("Speichern unter – %1").arg(windowTitle()), speichernFilter(),
+        art_->endung, vorschlag.isEmpty() ? dateiname_ : vorschlag);
+    if (datei.isEmpty() || !inDateiSchreiben(datei)) return false;
     setzeDateiname(datei);
-    return inDateiSchreiben(datei);
+    setzeGeaendert(false);
+    return true;
+}
+
+QString Tmodulfenster::dateivorschlag(const QString& projektdatei) const {
+    const QFileInfo projekt(projektdatei);
+    QString name = projekt.completeBaseName() + QLatin1Char('_') + namensteil(art_->titel);
+    if (!art_->endung.isEmpty()) name += QLatin1Char('.') + art_->endung;
+    return projekt.dir().filePath(name);
 }
 
 bool Tmodulfenster::inDateiSchreiben(const QString& datei) {
@@ -444,6 +567,10 @@ QWidget* Tmodulfenster::zwischenablageZiel() const {
 void Tmodulfenster::zwischenablage(Befehl befehl, QWidget* ziel) {
     if (ziel == nullptr) ziel = zwischenablageZiel();
     if (ziel == nullptr) return;
+    if ((befehl == Befehl::einfuegen || befehl == Befehl::ausschneiden ||
+         befehl == Befehl::loeschen) &&
+        qobject_cast<TStringGrid*>(ziel) && komponenten_.contains(ziel))
+        geaendert_ = true;
     QClipboard* ablage = QApplication::clipboard();
     if (auto* gitter = qobject_cast<TStringGrid*>(ziel)) {
         switch (befehl) {
@@ -591,7 +718,10 @@ void Tmodulfenster::druckereinrichtung() {
 }
 
 void Tmodulfenster::closeEvent(QCloseEvent* ereignis) {
-    ereignis->accept();
+    if (aenderungenBehandeln({this}, this))
+        ereignis->accept();
+    else
+        ereignis->ignore();
 }
 
 } // namespace zol

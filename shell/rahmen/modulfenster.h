@@ -52,9 +52,27 @@ public:
     void ausfuehren(Befehl befehl);
 
     // Data files. Every save writes a temporary file and renames it; a failed save leaves the old
-    // file intact and tells the user. Loading changes nothing unless the marker line matches.
+    // file intact, the window's file name and title as they were, and tells the user. Loading
+    // changes nothing unless the marker line matches.
     bool speichern();
-    bool speichernUnter();
+    // The dialog's title names the window; it proposes vorschlag (a full path), else the
+    // window's file name.
+    bool speichernUnter(const QString& vorschlag = {});
+    // A file name for this window inside a project: beside the project file, named after the
+    // project and the window ("unterricht_diskussion.di1").
+    QString dateivorschlag(const QString& projektdatei) const;
+
+    // Changed since it was created, loaded or saved: the user typed into an input, pasted into
+    // it or chose another option. A computation alone changes nothing.
+    bool geaendert() const;
+    void setzeGeaendert(bool geaendert);
+    // Closing a changed window asks whether to save it, unless it was opened by the demo or
+    // questions are off altogether (batch mode).
+    void setzeOhneNachfrage(bool an) { ohneNachfrage_ = an; }
+    bool mitNachfrage() const;
+    static void nachfragenAbschalten(bool aus);
+    // Closes the window without asking (the caller has asked already).
+    void schliessenOhneNachfrage();
     virtual bool laden(const QString& datei);
     virtual bool inDateiSchreiben(const QString& datei);
     void oeffnen();
@@ -142,6 +160,7 @@ private:
     };
     void eigenenBefehlPlatzieren(const EigenerEintrag& e);
     QMenu* menueFuer(const QString& titel);
+    void aenderungenVerfolgen(QWidget* steuerelement);
     void druckereinrichtung();
     void zahlenformatWaehlen();
     void projektformelnBearbeiten();
@@ -162,7 +181,14 @@ private:
     QAction* eigeneKnoepfe_ = nullptr; // own tool buttons stand before this mark
     bool abgelehnteStill_ = false;
     bool laedt_ = false;
+    bool geaendert_ = false;
+    bool ohneNachfrage_ = false;
 };
+
+// Before changed windows among fenster are discarded (closing, a new project, quitting): asks
+// once, listing them, "Änderungen speichern?". Ja saves each (false when one was not saved),
+// Nein discards, Abbrechen gives false. True at once when none asks.
+bool aenderungenBehandeln(const QList<Tmodulfenster*>& fenster, QWidget* eltern);
 
 // The spreadsheet window that the last "Tabellenkalkulation" command created.
 Tmodulfenster* letzteTabellenkalkulation();

@@ -22,6 +22,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -208,6 +209,9 @@ int stapel_ausfuehren(const QStringList& argumente, std::ostream& aus, std::ostr
     }
 
     Konsolenmeldungen meldungen(aus);
+    // Batch mode never asks whether to save a changed window.
+    Tmodulfenster::nachfragenAbschalten(true);
+    const auto wieder = qScopeGuard([] { Tmodulfenster::nachfragenAbschalten(false); });
     Dialogschliesser schliesser;
     const QList<Tmodulfenster*> vorher = offene_fenster();
     QPointer<Tmodulfenster> fenster = art->erzeugen();

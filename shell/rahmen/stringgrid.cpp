@@ -5,7 +5,41 @@
 
 namespace zol {
 
+namespace {
+
+// "n. d." or a text that starts like a number ("-1,5", ",5", "3/4", "2,0E-3") and holds no
+// blank ("1. Nullstelle" is a text). Asked only for cells being painted, so a grid of 100 000
+// rows costs nothing until it is looked at.
+bool liest_sich_als_zahl(const QString& text) {
+    if (text == QLatin1String("n. d.")) return true;
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) ++i;
+    if (i < text.size() && (text[i] == QLatin1Char(',') || text[i] == QLatin1Char('.'))) ++i;
+    if (i >= text.size() || !text[i].isDigit()) return false;
+    for (const QChar z : text)
+        if (z.isSpace()) return false;
+    return true;
+}
+
+// A cell that shows numbers right-aligned unless it is fixed (a header: not selectable) or its
+// alignment was set on purpose.
+class Gitterzelle : public QTableWidgetItem {
+public:
+    Gitterzelle() : QTableWidgetItem(UserType) {}
+    QTableWidgetItem* clone() const override { return new Gitterzelle(*this); }
+    QVariant data(int rolle) const override {
+        QVariant wert = QTableWidgetItem::data(rolle);
+        if (rolle == Qt::TextAlignmentRole && !wert.isValid() && (flags() & Qt::ItemIsSelectable) &&
+            liest_sich_als_zahl(text()))
+            return QVariant(int(Qt::AlignRight | Qt::AlignVCenter));
+        return wert;
+    }
+};
+
+} // namespace
+
 TStringGrid::TStringGrid(QWidget* eltern) : QTableWidget(5, 5, eltern) {
+    setItemPrototype(new Gitterzelle); // also for cells the user types into
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -142,7 +176,7 @@ void TStringGrid::setCell(int spalte, int zeile, const QString& text) {
     QTableWidgetItem* z = item(zeile, spalte);
     if (z == nullptr) {
         if (text.isEmpty()) return;
-        z = new QTableWidgetItem;
+        z = new Gitterzelle;
         setItem(zeile, spalte, z);
         if (zeile < fixedRows_ || spalte < fixedCols_) {
             z->setFlags(Qt::ItemIsEnabled);
@@ -163,7 +197,7 @@ void TStringGrid::fixierteZellenGestalten() {
             QTableWidgetItem* z = item(r, c);
             if (z == nullptr) {
                 if (!fest) continue;
-                z = new QTableWidgetItem;
+                z = new Gitterzelle;
                 setItem(r, c, z);
             }
             const Qt::ItemFlags soll = fest ? fest_flags : frei_flags;

@@ -68,6 +68,29 @@ QIcon ablagesymbol(Befehl befehl) {
     return QIcon(bild);
 }
 
+// An open door with an arrow leaving it: a cross would look like the scissors beside it.
+QIcon ausgangssymbol() {
+    QPixmap bild(32, 32);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(70, 70, 70), 1.6));
+    p.setBrush(QColor(235, 235, 235));
+    p.drawRect(QRectF(4, 3, 15, 26));
+    p.setBrush(QColor(150, 90, 30));
+    p.drawPolygon(QPolygonF{{4, 3}, {12, 6}, {12, 31}, {4, 29}});
+    p.setBrush(QColor(250, 210, 80));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(10.2, 17.5), 1.3, 1.3);
+    const QColor rot(190, 20, 20);
+    p.setPen(QPen(rot, 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(15, 16), QPointF(25, 16));
+    p.setPen(Qt::NoPen);
+    p.setBrush(rot);
+    p.drawPolygon(QPolygonF{{30, 16}, {23, 10.5}, {23, 21.5}});
+    return QIcon(bild);
+}
+
 } // namespace
 
 QIcon befehlssymbol(Befehl befehl) {
@@ -80,7 +103,7 @@ QIcon befehlssymbol(Befehl befehl) {
     case Befehl::speichern_unter:
         return wortsymbol(QStringLiteral("…"), Qt::darkBlue);
     case Befehl::beenden:
-        return stil->standardIcon(QStyle::SP_DialogCloseButton);
+        return ausgangssymbol();
     case Befehl::hilfe:
         return stil->standardIcon(QStyle::SP_DialogHelpButton);
     case Befehl::hauptmenue:

@@ -9,7 +9,8 @@ namespace zol {
 
 class Testmeldungsdienst : public Meldungsdienst {
 public:
-    QStringList meldungen;      // texts of information boxes, in order
+    QStringList meldungen;      // texts of warnings and information boxes, in order
+    QStringList hinweise;       // the information boxes among them
     QStringList fragen;         // texts of questions, in order
     QQueue<bool> antworten;     // answers to questions; "Ja" when empty
     QQueue<QString> dateinamen; // results of file dialogs; cancelled when empty
@@ -19,7 +20,11 @@ public:
     Testmeldungsdienst() : vorher_(einsetzen(this)) {}
     ~Testmeldungsdienst() override { einsetzen(vorher_); }
 
-    void information(QWidget*, const QString& text) override { meldungen << text; }
+    void warnung(QWidget*, const QString& text) override { meldungen << text; }
+    void information(QWidget*, const QString& text) override {
+        meldungen << text;
+        hinweise << text;
+    }
     bool frage(QWidget*, const QString& text) override {
         fragen << text;
         return antworten.isEmpty() ? true : antworten.dequeue();
@@ -35,9 +40,11 @@ public:
         dateidialoge << titel;
         return dateinamen.isEmpty() ? QString() : dateinamen.dequeue();
     }
+    QStringList vorschlaege; // proposed names of save dialogs, in order
     QString datei_speichern(QWidget*, const QString& titel, const QStringList&, const QString&,
-                            const QString&) override {
+                            const QString& vorschlag) override {
         dateidialoge << titel;
+        vorschlaege << vorschlag;
         return dateinamen.isEmpty() ? QString() : dateinamen.dequeue();
     }
 

@@ -3,6 +3,7 @@
 #include "shell/eingabe/zahlenform.h"
 #include "shell/formeln/anzeigedlg.h"
 #include "shell/haupt/fensterdlg.h"
+#include "shell/haupt/infodlg.h"
 #include "shell/haupt/knopfleiste.h"
 #include "shell/haupt/start.h"
 #include "shell/haupt/zeitdlg.h"
@@ -11,11 +12,13 @@
 #include "tests/shell/haupt/haupt_testhilfe.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -192,6 +195,44 @@ TEST_F(Hauptfenster, ProjektSpeichernUndOeffnen) {
     EXPECT_EQ(formelbaum().anzahl(), 1);
 }
 
+// Each window's dialog names the window and proposes a file beside the project; a window that
+// is not saved stops the project's save, which then keeps its old title.
+TEST_F(Hauptfenster, ProjektSpeichernBenenntUndSchlaegtVor) {
+    const QString projekt = QDir(ordner.path()).filePath("unterricht.pro");
+    haupt().befehl(11)->trigger();
+    dienst.dateinamen << projekt; // the window's own dialog is cancelled
+    haupt().befehl(4)->trigger();
+    EXPECT_EQ(dienst.dateidialoge,
+              (QStringList{"Projekt speichern unter", "Speichern unter – Rechnen"}));
+    EXPECT_EQ(dienst.vorschlaege.last(), QDir(ordner.path()).filePath("unterricht_rechnen.ref"));
+    EXPECT_FALSE(QFile::exists(projekt));
+    EXPECT_EQ(haupt().windowTitle(), "Mathematik ZOL");
+    EXPECT_TRUE(haupt().projektname().isEmpty());
+
+    dienst.dateinamen << projekt << dienst.vorschlaege.last();
+    haupt().befehl(4)->trigger();
+    EXPECT_TRUE(QFile::exists(projekt));
+    EXPECT_EQ(haupt().windowTitle(), "unterricht.pro");
+}
+
+// Work typed into a window is not thrown away without a question.
+TEST_F(Hauptfenster, GeaenderteFensterWerdenNichtStillVerworfen) {
+    haupt().befehl(11)->trigger();
+    haupt().befehl(11)->trigger();
+    QTest::keyClicks(rechnenfenster()[0]->memo(), "a=1");
+    rechnenfenster()[0]->setWindowTitle("Rechnen 1");
+    dienst.dreifach << Meldungsdienst::Antwort::abbrechen;
+    haupt().neuesProjekt();
+    EXPECT_EQ(dienst.fragen, QStringList{"Die folgenden Fenster wurden geändert:\n"
+                                         "    Rechnen 1\nÄnderungen speichern?"});
+    EXPECT_EQ(rechnenfenster().size(), 2);
+
+    dienst.dreifach << Meldungsdienst::Antwort::nein;
+    haupt().neuesProjekt();
+    EXPECT_TRUE(rechnenfenster().isEmpty());
+    EXPECT_EQ(dienst.fragen.size(), 2); // asked once, not once per window
+}
+
 TEST_F(Hauptfenster, SpeichernUnterAbgebrochenAendertNichts) {
     haupt().befehl(4)->trigger();
     EXPECT_EQ(dienst.dateidialoge, QStringList{"Projekt speichern unter"});
@@ -249,6 +290,9 @@ TEST_F(Hauptfenster, MenuesUndKnoepfe) {
         menues << m->text();
     EXPECT_EQ(menues, (QStringList{"&Projekt", "&Grafik", "&Rechnen", "&Funktionen", "&Algebra",
                                    "&Geo-R2", "Geo-R3", "D&aten", "&Stochastik", "&Hilfe"}));
+    // No menu opens empty: "&Grafik" has nothing to offer yet and stays hidden.
+    for (QAction* m : haupt().menuBar()->actions())
+        EXPECT_EQ(m->isVisible(), !m->menu()->isEmpty()) << m->text().toStdString();
     EXPECT_EQ(haupt().werkzeugknopf(25)->icon().isNull(), false);
 }
 
@@ -283,6 +327,14 @@ TEST_F(Hauptfenster, BefehleOeffnenIhreDialoge) {
     haupt().befehl(6)->trigger();
     setze_hilfeanzeige({});
     EXPECT_EQ(hilfe, QList<int>{0}); // the contents
+}
+
+TEST_F(Hauptfenster, InfoZeigtDieVersion) {
+    Tinfodlg info(&haupt());
+    auto* version = info.findChild<QLabel*>("Version");
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(version->text().toStdString(), "Version " ZOL_VERSION);
+    EXPECT_FALSE(QStringLiteral(ZOL_VERSION).isEmpty());
 }
 
 TEST_F(Hauptfenster, FensterartenOhneFensterSindGesperrtBisSieSichAnmelden) {

@@ -1,5 +1,6 @@
 // Lesson templates: the outline, opening, stepping, searching, the template editor and the
 // templates shipped with the program.
+#include "engine/rechnen.h"
 #include "shell/haupt/datenordner.h"
 #include "shell/haupt/vorlagenliste.h"
 #include "shell/haupt/vorlbeadlg.h"
@@ -215,6 +216,7 @@ TEST_F(Vorlagen, SuchenFindetUndBeginntNachDemEndeVonVorn) {
     haupt().nurThemenAnzeigen();
     for (const Schritt& s : schritte) {
         dienst.meldungen.clear();
+        dienst.hinweise.clear();
         haupt().suchfeld()->setText(QString::fromUtf8(s.text));
         if (QString::fromUtf8(s.knopf) == "Enter")
             QTest::keyClick(haupt().suchfeld(), Qt::Key_Return);
@@ -224,6 +226,7 @@ TEST_F(Vorlagen, SuchenFindetUndBeginntNachDemEndeVonVorn) {
         EXPECT_EQ(dienst.meldungen,
                   s.nichtGefunden ? QStringList{"Ausdruck nicht gefunden"} : QStringList{})
             << s.knopf << " " << s.text;
+        EXPECT_EQ(dienst.hinweise, dienst.meldungen); // a search without hit is no error
     }
     EXPECT_EQ(offeneVorlage(), 0); // searching only selects
 }
@@ -377,6 +380,27 @@ TEST_F(Mitgeliefert, StandardProLaedtOhneMeldung) {
     EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join('|').toStdString();
     EXPECT_EQ(haupt().windowTitle(), "Standard.pro");
     EXPECT_EQ(Tmodulfenster::alleFenster().size(), 1);
+}
+
+// A fresh project knows PI, so SIN(PI/2)= works at once; PI is a project formula, the
+// formula language itself has no constants.
+TEST_F(Mitgeliefert, StandardProDefiniertPi) {
+    haupt().startprojektLaden();
+    ASSERT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join('|').toStdString();
+    const struct {
+        const char* zeile;
+        const char* bild;
+        const char* ergebnis;
+    } faelle[] = {
+        {"PI=", "0.00000000000000", "3,14159265358979"},
+        {"SIN(PI/2)=", "0.0000000000", "1,0000000000"},
+        {"COS(PI)=", "0.0000000000", "-1,0000000000"},
+    };
+    for (const auto& f : faelle) {
+        const Direktergebnis e = direktzeile(formelbaum(), f.zeile, f.bild);
+        ASSERT_EQ(e.art, Direktergebnis::Art::ergebnis) << f.zeile << " " << e.meldung;
+        EXPECT_EQ(e.zeilen.front(), f.ergebnis) << f.zeile;
+    }
 }
 
 TEST_F(Mitgeliefert, SchreibgeschuetztesStandardProLaedtOhneNamen) {

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -167,6 +168,151 @@ TEST_F(Projekt, FehlerUndFundorte) {
     EXPECT_EQ(dienst.meldungen, (QStringList{"Datei nicht gefunden oder fehlerhaft!",
                                              "Datei nicht gefunden oder fehlerhaft!"}));
     EXPECT_EQ(formelbaum().anzahl(), 0);
+}
+
+// Switches the current folder for a while, as opening a project elsewhere does.
+class Arbeitsordner {
+public:
+    explicit Arbeitsordner(const QString& ordner) : vorher_(QDir::currentPath()) {
+        QDir().mkpath(ordner);
+        QDir::setCurrent(ordner);
+    }
+    ~Arbeitsordner() { QDir::setCurrent(vorher_); }
+
+private:
+    QString vorher_;
+};
+
+void projekt_schreiben(const QString& datei, const QString& modul) {
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Hauptfenster]\r\nVersion=ZOL50\r\n[Fenster]\r\nAnzahl=1\r\n"
+            "[Formelfenster1]\r\nArt=5\r\nDatei=" +
+            modul.toLatin1() + "\r\n");
+}
+
+QString text_des_fensters(const Testumgebung& u) {
+    const QList<Tmodulfenster*> f = u.modulfenster();
+    return f.size() == 1 ? static_cast<TEditForm*>(f[0])->memo()->toPlainText() : QString();
+}
+
+// The start-up project names its calculation file by its bare name; saved into another folder
+// the project must still find that file after the current folder has changed.
+TEST_F(Projekt, InAnderenOrdnerGespeichertesProjektFindetSeineFenster) {
+    const QString programm = ordner.filePath("programm");
+    QDir().mkpath(programm);
+    {
+        Testumgebung u;
+        rechnenfenster(u, "3*4=", QDir(programm).filePath("Standard.ref"))->speichern();
+    }
+    projekt_schreiben(QDir(programm).filePath("Standard.pro"), "Standard.ref");
+    const QString meins = ordner.filePath("anderswo/meinprojekt.pro");
+    QDir().mkpath(ordner.filePath("anderswo"));
+    {
+        Arbeitsordner da(programm);
+        Testumgebung u;
+        ASSERT_TRUE(TWinRestorer(QDir(programm).filePath("Standard.pro")).restore(u));
+        ASSERT_EQ(text_des_fensters(u), "3*4=");
+        ASSERT_TRUE(TWinRestorer(meins).save(u));
+    }
+    // Outside the project's folder: the full name.
+    EXPECT_TRUE(QString::fromLatin1(inhalt(meins))
+                    .contains("Datei=" + QDir::toNativeSeparators(
+                                             QDir(programm).absoluteFilePath("Standard.ref"))))
+        << inhalt(meins).toStdString();
+
+    Arbeitsordner woanders(ordner.filePath("dritter"));
+    Testumgebung wieder;
+    ASSERT_TRUE(TWinRestorer(meins).restore(wieder));
+    EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
+    EXPECT_EQ(text_des_fensters(wieder).toStdString(), "3*4=");
+}
+
+// A project whose files lie in its folder names them relative to it, so the whole folder can
+// move (another computer, a USB stick) and the project still opens.
+TEST_F(Projekt, ProjektordnerZiehtMitSeinenDateienUm) {
+    const QString alt = ordner.filePath("stunde");
+    QDir().mkpath(alt + "/teil");
+    {
+        Testumgebung u;
+        rechnenfenster(u, "F(3)=", alt + "/teil/kurve.ref")->speichern();
+        ASSERT_TRUE(TWinRestorer(alt + "/stunde.pro").save(u));
+    }
+    EXPECT_TRUE(QString::fromLatin1(inhalt(alt + "/stunde.pro"))
+                    .contains("Datei=" + QDir::toNativeSeparators("teil/kurve.ref") + "\r\n"));
+    const QString neu = ordner.filePath("umgezogen");
+    ASSERT_TRUE(QDir().rename(alt, neu));
+
+    Arbeitsordner woanders(ordner.filePath("dritter"));
+    Testumgebung wieder;
+    ASSERT_TRUE(TWinRestorer(neu + "/stunde.pro").restore(wieder));
+    EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
+    EXPECT_EQ(text_des_fensters(wieder).toStdString(), "F(3)=");
+    ASSERT_EQ(wieder.modulfenster().size(), 1);
+    EXPECT_EQ(QFileInfo(wieder.modulfenster()[0]->dateiname()).absoluteFilePath().toStdString(),
+              QFileInfo(neu + "/teil/kurve.ref").absoluteFilePath().toStdString());
+}
+
+TEST(Moduldateien, EintragRelativNurImProjektordner) {
+    const QString p = QDir::cleanPath(QDir::tempPath() + "/projekt");
+    const struct {
+        QString datei, erwartet;
+    } faelle[] = {
+        {p + "/a.ref", "a.ref"},
+        {p + "/teil/b.ref", QDir::toNativeSeparators("teil/b.ref")},
+        {p + "/..c.ref", "..c.ref"}, // a name that only starts with two dots
+        {p + "/teil/../d.ref", "d.ref"},
+        {p + "/../nachbar/e.ref", QDir::toNativeSeparators(QDir::tempPath() + "/nachbar/e.ref")},
+        {p + "x/f.ref", QDir::toNativeSeparators(p + "x/f.ref")}, // same start, other folder
+        {"", ""},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(modul_datei_eintrag(f.datei, p).toStdString(), f.erwartet.toStdString());
+}
+
+TEST(Moduldateien, SucheProjektordnerDatenordnerBlosserName) {
+    QTemporaryDir wurzel;
+    const bool xdgGesetzt = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    const QByteArray altesXdg = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", wurzel.filePath("xdg").toLocal8Bit());
+    const auto anlegen = [&](const QString& relativ) {
+        const QString pfad = wurzel.filePath(relativ);
+        QDir().mkpath(QFileInfo(pfad).absolutePath());
+        QFile f(pfad);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        return QFileInfo(pfad).absoluteFilePath();
+    };
+    const QString projekt = wurzel.filePath("projekt");
+    const QString imProjekt = anlegen("projekt/teil/a.ref");
+    const QString beide = anlegen("projekt/b.ref");
+    anlegen("xdg/zol/b.ref");
+    const QString inDaten = anlegen("xdg/zol/Lektion/c.ref");
+    const QString blossImProjekt = anlegen("projekt/d.ref");
+    const QString imArbeitsordner = anlegen("arbeit/e.ref");
+    Arbeitsordner arbeit(wurzel.filePath("arbeit"));
+    const struct {
+        QString gespeichert, erwartet;
+    } faelle[] = {
+        {"teil/a.ref", imProjekt},
+        {"teil\\a.ref", imProjekt},
+        {imProjekt, imProjekt},
+        {"b.ref", beide}, // the project's folder before the data folders
+        {"Lektion\\c.ref", inDaten},
+        {"C:\\Schule\\d.ref", blossImProjekt},
+        {"/gibt/es/nicht/d.ref", blossImProjekt},
+        {"C:\\Schule\\e.ref", imArbeitsordner},
+        {"C:\\Schule\\fehlt.ref", ""},
+        {"C:\\Schule\\", ""},
+        {"", ""},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(modul_datei_finden(f.gespeichert, projekt).toStdString(),
+                  f.erwartet.toStdString())
+            << f.gespeichert.toStdString();
+    if (xdgGesetzt)
+        qputenv("XDG_DATA_HOME", altesXdg);
+    else
+        qunsetenv("XDG_DATA_HOME");
 }
 
 } // namespace

@@ -92,7 +92,7 @@ TEST(Rahmen, AbgebrochenesUndMisslungenesSpeichern) {
     QTemporaryDir ordner;
     Testfenster f;
     EXPECT_FALSE(f.speichern()); // the dialog is cancelled
-    EXPECT_EQ(dienst.dateidialoge, QStringList{"Speichern unter"});
+    EXPECT_EQ(dienst.dateidialoge, QStringList{"Speichern unter – Vierecke"});
     EXPECT_EQ(f.windowTitle(), "Vierecke");
     EXPECT_TRUE(f.dateiname().isEmpty());
 
@@ -104,6 +104,13 @@ TEST(Rahmen, AbgebrochenesUndMisslungenesSpeichern) {
     ASSERT_EQ(dienst.meldungen.size(), 1);
     EXPECT_TRUE(dienst.meldungen.first().contains("kann nicht gespeichert werden"));
     EXPECT_EQ(inhalt(alt), "Gerade\r\nalt\r\n");
+
+    // "Speichern unter" to a place that cannot be written keeps the window's name and title.
+    Testfenster g;
+    dienst.dateinamen.enqueue(ordner.filePath("alt.vie/neu.vie"));
+    EXPECT_FALSE(g.speichernUnter());
+    EXPECT_TRUE(g.dateiname().isEmpty());
+    EXPECT_EQ(g.windowTitle(), "Vierecke");
 }
 
 // Dragging the border between fixed cells sizes a column or a row; a press elsewhere selects

@@ -14,6 +14,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QPointer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -23,6 +26,7 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 #include <sstream>
 
@@ -369,6 +373,111 @@ TEST(Stuecke, StapelbetriebDruecktFelderTexteFormenUndBilder) {
                               "Ergebnisform: \\f(2;4)\n",
                               "Bild1: Bild 4x2\n  #ffffff: 7\n  #ff0000: 1\n"})
         EXPECT_NE(text.find(zeile), std::string::npos) << zeile << " in\n" << text;
+}
+
+} // namespace
+
+namespace {
+
+using namespace zol;
+
+// Typing changes a window; what the program writes, a computation, loading and saving do not.
+TEST(Aenderungen, NurEingabenDesBenutzersZaehlen) {
+    Testmeldungsdienst dienst;
+    QTemporaryDir ordner;
+    Stueckfenster f;
+    f.edit->setText("vom Programm");
+    f.memo->setPlainText("vom Programm");
+    f.groesse->setText("3");
+    f.eingabe->setCell(1, 1, "4");
+    f.rechne();
+    EXPECT_FALSE(f.geaendert());
+
+    QTest::keyClicks(f.edit, "x");
+    EXPECT_TRUE(f.geaendert());
+    const QString datei = ordner.filePath("a.bru");
+    dienst.dateinamen.enqueue(datei);
+    ASSERT_TRUE(f.speichern());
+    EXPECT_FALSE(f.geaendert());
+
+    struct Fall {
+        const char* was;
+        std::function<void(Stueckfenster&)> tun;
+    };
+    const Fall faelle[] = {
+        {"memo", [](Stueckfenster& g) { QTest::keyClicks(g.memo, "y"); }},
+        {"spin", [](Stueckfenster& g) { QTest::keyClick(g.groesse, Qt::Key_Up); }},
+        {"haken", [](Stueckfenster& g) { g.haken->click(); }},
+        {"gruppe", [](Stueckfenster& g) { g.gruppe->findChildren<QRadioButton*>().at(1)->click(); }},
+        {"gitter einfuegen",
+         [](Stueckfenster& g) {
+             QApplication::clipboard()->setText("9");
+             g.zwischenablage(Befehl::einfuegen, g.eingabe);
+         }},
+    };
+    for (const Fall& fall : faelle) {
+        Stueckfenster g;
+        ASSERT_TRUE(g.laden(datei));
+        EXPECT_FALSE(g.geaendert()) << fall.was;
+        fall.tun(g);
+        EXPECT_TRUE(g.geaendert()) << fall.was;
+        g.setzeOhneNachfrage(true);
+    }
+}
+
+TEST(Aenderungen, SchliessenFragtEinmalMitJaNeinAbbrechen) {
+    Testmeldungsdienst dienst;
+    QTemporaryDir ordner;
+    auto* f = new Stueckfenster;
+    f->setWindowTitle("Bruchrechnung");
+    QPointer<Stueckfenster> lebt = f;
+    QTest::keyClicks(f->edit, "1");
+
+    dienst.dreifach.enqueue(Meldungsdienst::Antwort::abbrechen);
+    EXPECT_FALSE(f->close());
+    ASSERT_TRUE(lebt);
+    EXPECT_EQ(dienst.fragen, QStringList{"Die folgenden Fenster wurden geändert:\n"
+                                         "    Bruchrechnung\nÄnderungen speichern?"});
+
+    // "Ja" saves; a cancelled file dialog keeps the window open with its work.
+    dienst.dreifach.enqueue(Meldungsdienst::Antwort::ja);
+    EXPECT_FALSE(f->close());
+    ASSERT_TRUE(lebt);
+    dienst.dreifach.enqueue(Meldungsdienst::Antwort::ja);
+    dienst.dateinamen.enqueue(ordner.filePath("b.bru"));
+    EXPECT_TRUE(f->close());
+    QApplication::processEvents();
+    EXPECT_TRUE(QFile::exists(ordner.filePath("b.bru")));
+
+    // Several windows: one question naming each; "Nein" discards.
+    Stueckfenster a, b, c;
+    a.setWindowTitle("Eins");
+    b.setWindowTitle("Zwei");
+    QTest::keyClicks(a.edit, "1");
+    QTest::keyClicks(b.edit, "2");
+    dienst.fragen.clear();
+    dienst.dreifach.enqueue(Meldungsdienst::Antwort::nein);
+    EXPECT_TRUE(aenderungenBehandeln({&a, &b, &c}, nullptr));
+    EXPECT_EQ(dienst.fragen, QStringList{"Die folgenden Fenster wurden geändert:\n    Eins\n"
+                                         "    Zwei\nÄnderungen speichern?"});
+    // Windows of the demo and batch mode never ask.
+    dienst.fragen.clear();
+    a.setzeOhneNachfrage(true);
+    Tmodulfenster::nachfragenAbschalten(true);
+    EXPECT_TRUE(aenderungenBehandeln({&a, &b}, nullptr));
+    Tmodulfenster::nachfragenAbschalten(false);
+    b.setzeOhneNachfrage(true);
+    EXPECT_TRUE(dienst.fragen.isEmpty());
+}
+
+TEST(Aenderungen, DateivorschlagAusProjektUndFenster) {
+    Stueckfenster f; // the fractions window's kind: "Bruchrechnung", ".bru"
+    EXPECT_EQ(f.dateivorschlag("/home/lehrer/unterricht.pro"),
+              "/home/lehrer/unterricht_bruchrechnung.bru");
+    Testfenster g("Tdisku2dlg");
+    EXPECT_EQ(g.dateivorschlag("/tmp/Klasse 9.pro"), "/tmp/Klasse 9_diskussion_2_fkt.di2");
+    Testfenster h("Tprimdlg");
+    EXPECT_EQ(h.dateivorschlag("/a.pro"), "/a_primzahlen_ggt_kgv.pri");
 }
 
 } // namespace
