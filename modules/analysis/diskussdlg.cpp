@@ -36,6 +36,10 @@ Diskussionsauftrag Tdiskussdlg::auftrag() {
     return a;
 }
 
+QList<QWidget*> Tdiskussdlg::ergebnisanzeigen() const {
+    return Tmodulfenster::ergebnisanzeigen() << Label3;
+}
+
 void Tdiskussdlg::rechne() {
     felder::grenzenOrdnen(*xmin, *xmax);
     Label3->clear();

@@ -25,6 +25,8 @@ public:
     explicit Tdiskussdlg(QWidget* eltern = nullptr);
 
     TStringGrid* ergebnisgitter() const override { return StringGrid1; }
+    // The grid and the iteration status below it.
+    QList<QWidget*> ergebnisanzeigen() const override;
 
     void rechne() override;
     // A new plot window with the definition of Edit1 as its one curve; no results are drawn.
