@@ -25,8 +25,7 @@ std::int64_t betrag(std::int64_t n) {
 }
 
 // Room a title keeps from the labels of its axis (page units): a title ending right where a
-// label begins reads as one word with it ("x-Achse-2,00"). Labels themselves may touch: their
-// boxes are the glyphs' advances, which hold the side bearings.
+// label begins reads as one word with it ("x-Achse-2,00").
 constexpr double luecke = 5;
 
 // Glyph boxes need fonts, and fonts a running QGuiApplication; without one (a page built for a
@@ -57,10 +56,18 @@ QRectF textrahmen(Tpunkt ort, const Tschrift& schrift, const std::string& text) 
     return rahmen;
 }
 
+// Labels closer than half a line height read as one number ("-1,00-2,00"), even when their
+// boxes do not touch; each box is widened by a quarter of its line height for the test.
 bool ueberlappen(const std::vector<QRectF>& rahmen) {
-    for (std::size_t i = 0; i < rahmen.size(); ++i)
-        for (std::size_t j = i + 1; j < rahmen.size(); ++j)
-            if (rahmen[i].intersects(rahmen[j])) return true;
+    std::vector<QRectF> weit;
+    weit.reserve(rahmen.size());
+    for (const QRectF& r : rahmen) {
+        const double rand = 0.25 * std::min(r.width(), r.height());
+        weit.push_back(r.adjusted(-rand, -rand, rand, rand));
+    }
+    for (std::size_t i = 0; i < weit.size(); ++i)
+        for (std::size_t j = i + 1; j < weit.size(); ++j)
+            if (weit[i].intersects(weit[j])) return true;
     return false;
 }
 

@@ -237,11 +237,11 @@ TEST(Kurven, NeuaufbauDerSeite) {
     zol::neuaufbau(liste, v, kurven);
     zol::neuaufbau(liste, v, kurven); // the list is cleared first
     const auto alles = beschreibung(liste);
-    ASSERT_EQ(alles.size(), 46u + 13u + 3u + 1u);
-    EXPECT_EQ(alles[59], "P 347");
-    EXPECT_EQ(alles[60], "P 267");
-    EXPECT_EQ(alles[61], "P 267");
-    const auto& frei = static_cast<const zol::Ttext&>(liste[62]);
+    ASSERT_EQ(alles.size(), 42u + 13u + 3u + 1u);
+    EXPECT_EQ(alles[55], "P 347");
+    EXPECT_EQ(alles[56], "P 267");
+    EXPECT_EQ(alles[57], "P 267");
+    const auto& frei = static_cast<const zol::Ttext&>(liste[58]);
     EXPECT_EQ(frei.rect.x1, 200);
     EXPECT_EQ(frei.rect.y1, -750);
     EXPECT_EQ(frei.zeilen, v.freitext);
