@@ -1,6 +1,7 @@
 // "Nur Zeichnung": the box around what a page draws, and pictures of it in every format.
 #include "graph/export/bildexport.h"
 #include "graph/tlist1.h"
+#include "tests/hilfe/bildpruefung.h"
 
 #include <QImage>
 #include <QSvgRenderer>
@@ -119,18 +120,7 @@ TEST(Ausschnitt, TexteZaehlenMitIhrerAusdehnung) {
     EXPECT_EQ(seitenausschnitt(leer, true), seitenausschnitt(graph(), true));
 }
 
-// The dark columns of a picture: first and last.
-std::pair<int, int> dunkle_spalten(const QImage& bild) {
-    int erste = -1, letzte = -1;
-    for (int x = 0; x < bild.width(); ++x)
-        for (int y = 0; y < bild.height(); ++y)
-            if (qGray(bild.pixel(x, y)) < 128) {
-                if (erste < 0) erste = x;
-                letzte = x;
-                break;
-            }
-    return {erste, letzte};
-}
+using test::dunkle_spalten;
 
 // A picture 620 pixels wide: the whole page leaves the graph in the upper left corner; the
 // drawing alone fills the width, in every scaling that maps onto the picture.

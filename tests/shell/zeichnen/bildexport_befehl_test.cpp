@@ -2,6 +2,7 @@
 #include "tests/shell/zeichnen/zeichnen_testhilfe.h"
 
 #include "shell/zeichnen/bildexport_befehl.h"
+#include "tests/hilfe/bildpruefung.h"
 
 #include <QDataStream>
 #include <QFileInfo>
@@ -103,14 +104,7 @@ TEST_F(Exportbefehl, NurDieZeichnung) {
             << err.str();
         const QImage bild(ziel);
         ASSERT_EQ(bild.size(), QSize(620, 450));
-        int erste = -1, letzte = -1;
-        for (int x = 0; x < bild.width(); ++x)
-            for (int y = 0; y < bild.height(); ++y)
-                if (qGray(bild.pixel(x, y)) < 128) {
-                    if (erste < 0) erste = x;
-                    letzte = x;
-                    break;
-                }
+        const auto [erste, letzte] = test::dunkle_spalten(bild);
         EXPECT_LE(erste, f.ab_hoechstens);
         EXPECT_GE(erste, 0);
         EXPECT_GE(letzte, f.bis_mindestens);
