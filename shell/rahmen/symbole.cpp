@@ -105,7 +105,9 @@ QIcon befehlssymbol(Befehl befehl) {
     case Befehl::beenden:
         return ausgangssymbol();
     case Befehl::hilfe:
-        return stil->standardIcon(QStyle::SP_DialogHelpButton);
+        // The style's help icon is a red life ring that reads as "close"; the main window's
+        // question mark is what pupils know.
+        return wortsymbol(QStringLiteral("?"), Qt::darkBlue);
     case Befehl::hauptmenue:
         return stil->standardIcon(QStyle::SP_DirHomeIcon);
     case Befehl::zeichnen:
