@@ -10,7 +10,7 @@
 namespace zol {
 
 namespace rechentexte {
-inline constexpr const char* aufgenommen = "Formel aufgenommen !";
+inline constexpr const char* aufgenommen = "Formel aufgenommen!";
 inline constexpr const char* ungueltig = "ungültiger Ausdruck";
 inline constexpr const char* alle_geloescht = "Alle Formeln gelöscht!";
 inline constexpr const char* fehler = "Fehler:";

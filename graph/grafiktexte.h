@@ -5,9 +5,9 @@
 namespace zol::grafiktexte {
 
 inline constexpr const char* logy_unmoeglich =
-    "Die y-Achse kann nicht logarithmisch gezeichnet werden! Y-Bereich muß positiv sein.";
+    "Die y-Achse kann nicht logarithmisch gezeichnet werden! Y-Bereich muss positiv sein.";
 inline constexpr const char* logx_unmoeglich =
-    "Die x-Achse kann nicht logarithmisch gezeichnet werden! X-Bereich muß positiv sein.";
+    "Die x-Achse kann nicht logarithmisch gezeichnet werden! X-Bereich muss positiv sein.";
 inline constexpr const char* ungueltiger_bereich = "Ungültiger Bereich";
 
 inline constexpr const char* standard_xtext = "x-Achse";

@@ -27,7 +27,7 @@ using felder::kaestchen;
 Tdiskussdlg::Tdiskussdlg(QWidget* eltern) : Tmodulfenster(QStringLiteral("Tdiskussdlg"), eltern) {
     aufbauen();
     // The button takes the hint of its action when the tool bar is built.
-    aktion(Befehl::rechne)->setToolTip(QStringLiteral("Ergebnisse bereichnen"));
+    aktion(Befehl::rechne)->setToolTip(QStringLiteral("Ergebnisse berechnen"));
     rahmenAufbauen({Befehl::oeffnen, Befehl::speichern, Befehl::speichern_unter, Befehl::drucken,
                     Befehl::beenden, Befehl::ausschneiden, Befehl::kopieren, Befehl::einfuegen,
                     Befehl::loeschen, Befehl::alles_auswaehlen, Befehl::rechne, Befehl::zeichnen,
@@ -81,7 +81,7 @@ QWidget* Tdiskussdlg::seiteFunktion() {
     bl->addRow(QStringLiteral("größter Wert:"), xmax);
     gruppen->addWidget(bereich);
 
-    auto* arten = new QGroupBox(QStringLiteral("Art der Dikussion"), seite);
+    auto* arten = new QGroupBox(QStringLiteral("Art der Diskussion"), seite);
     auto* al = new QVBoxLayout(arten);
     artnullstellen = kaestchen("artnullstellen", QStringLiteral("Nullstellen"), true, arten);
     artextremwerte = kaestchen("artextremwerte", QStringLiteral("Extremwerte"), false, arten);

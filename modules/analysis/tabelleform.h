@@ -1,5 +1,5 @@
 #pragma once
-// "Tabellenkalkualtion": the spreadsheet window. Every cell holds an input text (a number, a
+// "Tabellenkalkulation": the spreadsheet window. Every cell holds an input text (a number, a
 // formula, a range sum or free text); every computed cell becomes a named quantity such as A1
 // or C12 in a formula table of this window alone. StringGrid1 shows the display texts, the
 // hidden StringGrid2 holds the inputs; the rules live in tabellenrechnung.h.

@@ -152,7 +152,7 @@ void Ttabelleform::menuesAufbauen() {
     rechnen->addAction(befehl("Summe", QStringLiteral("&Summe"), [this] { summe(); }));
     // Direct recalculation of an edited cell is always on; the entry stays hidden.
     direktRechnen_ =
-        eigenerBefehl(QStringLiteral("DirektRechnen"), QStringLiteral("&Direkt Rechnen"));
+        eigenerBefehl(QStringLiteral("DirektRechnen"), QStringLiteral("&Direkt rechnen"));
     direktRechnen_->setCheckable(true);
     direktRechnen_->setChecked(true);
     direktRechnen_->setVisible(false);
@@ -169,7 +169,7 @@ void Ttabelleform::menuesAufbauen() {
     groesser->setToolTip(QStringLiteral("Größer"));
     eigenschaften->addAction(groesser);
     QAction* kleiner = befehl("Kleiner", QStringLiteral("Kleiner"), [this] { this->kleiner(); });
-    kleiner->setIconText(QStringLiteral("Verkleînern"));
+    kleiner->setIconText(QStringLiteral("Verkleinern"));
     kleiner->setToolTip(QStringLiteral("Kleiner"));
     eigenschaften->addAction(kleiner);
     eigenschaften->addSeparator();

@@ -87,7 +87,7 @@ QWidget* Twertedlg::seiteFunktion() {
     auto* arten = new QGroupBox(QStringLiteral("Tabellenart:"), seite);
     auto* al = new QVBoxLayout(arten);
     artfunktion = kaestchen("artfunktion", QStringLiteral("Funktion"), true, arten);
-    art1ableitung = kaestchen("art1ableitung", QStringLiteral("1.Ableitung"), false, arten);
+    art1ableitung = kaestchen("art1ableitung", QStringLiteral("1. Ableitung"), false, arten);
     art2ableitung = kaestchen("art2ableitung", QStringLiteral("2. Ableitung"), false, arten);
     artintegral = kaestchen("artintegral", QStringLiteral("Integral"), false, arten);
     for (QCheckBox* k : {artfunktion, art1ableitung, art2ableitung, artintegral})

@@ -11,10 +11,10 @@ namespace {
 
 constexpr int max_simpson = 1000;
 
-const char* const schritt_fehler = "Schrittweite muß größer als 0 sein.";
+const char* const schritt_fehler = "Schrittweite muss größer als 0 sein.";
 const char* const zeilen_fehler = "Die Tabelle hätte mehr als 100000 Zeilen. Bitte die "
                                   "Schrittweite vergrößern oder den Bereich verkleinern.";
-const char* const simpson_fehler = "Die Simpson-Konstante muß zwischen 1 und 1000 liegen.";
+const char* const simpson_fehler = "Die Simpson-Konstante muss zwischen 1 und 1000 liegen.";
 
 // True when adding the step to x changes it. Rounding loses more the larger |x| is, so the
 // end of the range with the larger magnitude decides.

@@ -130,7 +130,7 @@ QWidget* Tdialogformel::seite_eingeben() {
     Edit1 = new QLineEdit(QStringLiteral("f(x)=x"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(255);
-    Edit1->setToolTip(QStringLiteral("Geben Sie einen mathm. Ausdruck ein"));
+    Edit1->setToolTip(QStringLiteral("Geben Sie einen mathematischen Ausdruck ein"));
     Edit1->installEventFilter(this);
     connect(Edit1, &QLineEdit::returnPressed, this, &Tdialogformel::DefinierenClick);
 

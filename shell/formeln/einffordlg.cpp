@@ -37,7 +37,7 @@ Teinffordlg::Teinffordlg(QWidget* eltern) : QDialog(eltern) {
     auto* bearbeiten = new QPushButton(QStringLiteral("Projektformeln bearbeiten"));
     bearbeiten->setObjectName(QStringLiteral("Bearbeiten"));
     bearbeiten->setAutoDefault(false);
-    einfuegen_ = new QPushButton(QStringLiteral("Fromel einfügen"));
+    einfuegen_ = new QPushButton(QStringLiteral("Formel einfügen"));
     einfuegen_->setObjectName(QStringLiteral("OKBtn"));
     einfuegen_->setDefault(true);
     auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"));

@@ -33,7 +33,7 @@ private:
     QPushButton* einfuegen_ = nullptr;
 };
 
-// The window side: shows the picker modally; on "Fromel einfügen" the chosen text goes into
+// The window side: shows the picker modally; on "Formel einfügen" the chosen text goes into
 // ziel and the result is true.
 bool formel_waehlen(QString& ziel);
 

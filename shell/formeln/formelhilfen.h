@@ -15,10 +15,10 @@ class Tfktbaum;
 
 namespace formelmeldungen {
 inline const QString fehlerhaft = QStringLiteral("Fehlerhafter Ausdruck");
-inline const QString alle_loeschen = QStringLiteral("Alle Formeln löschen ?");
+inline const QString alle_loeschen = QStringLiteral("Alle Formeln löschen?");
 inline const QString nicht_loeschbar = QStringLiteral(
-    " Formel kann nicht gelöscht werde,da Sie in einer anderen Formel enthalten ist.");
-inline const QString wirklich_loeschen = QStringLiteral("wirklich löschen ?");
+    " Formel kann nicht gelöscht werden, da sie in einer anderen Formel enthalten ist.");
+inline const QString wirklich_loeschen = QStringLiteral(" wirklich löschen?");
 } // namespace formelmeldungen
 
 // The formeltext of every entry, in table order.

@@ -24,7 +24,7 @@ const std::vector<Werkzeugknopf>& werkzeugknoepfe();
 QIcon knopfsymbol(int tag);
 // Glyphs of the window management buttons ("Normal", "Maximieren", "Minimieren",
 // "Liste der Fenster aktualisieren") and of the outline buttons ("Nur Themen anzeigen",
-// "Alles Anzeigen").
+// "Alles anzeigen").
 enum class Verwaltungssymbol { normal, maximieren, minimieren, aktualisieren, themen, alles };
 QIcon verwaltungssymbol(Verwaltungssymbol art);
 

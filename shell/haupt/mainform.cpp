@@ -26,7 +26,7 @@ namespace zol {
 namespace {
 
 const QString titel_leer = QStringLiteral("Mathematik ZOL");
-const QStringList projektfilter = {QStringLiteral("Formel Projekt (*.pro)")};
+const QStringList projektfilter = {QStringLiteral("Formelprojekt (*.pro)")};
 
 int zustand_von(const QWidget* w) {
     if (w->windowState() & Qt::WindowMinimized) return 1;
@@ -302,7 +302,7 @@ void TMainForm::setzeAnzeigefenster(const Fensterlage& lage) {
 // ---- closing ----
 
 void TMainForm::closeEvent(QCloseEvent* ereignis) {
-    if (!frage(QStringLiteral("ZOL beenden ?"), this) ||
+    if (!frage(QStringLiteral("ZOL beenden?"), this) ||
         !aenderungenBehandeln(Tmodulfenster::alleFenster(), this)) {
         ereignis->ignore();
         return;

@@ -43,7 +43,7 @@ const std::vector<Fenstermenue>& fenstermenues() {
           {"&Diskussion", "Tdiskussdlg", 15},
           {"Diskussion von 2 Fkt. ", "Tdisku2dlg", 16},
           {"&Polynome", "TPolynomedlg", 17},
-          {"&Gebrochen rationale Fkt", "Tgebrochdlg", 18},
+          {"&Gebrochen rationale Fkt.", "Tgebrochdlg", 18},
           {"&Symbolisches Differenzieren", "Tsymdlg", 19},
           {"&Tangente/Normale", "Ttangdlg", 20}}},
         {"&Algebra",
@@ -58,8 +58,8 @@ const std::vector<Fenstermenue>& fenstermenues() {
           {"&Vierecke", "Tviereckdlg", 29},
           {"&Vektoren / Koordinaten", "Tvektor2dlg", 27},
           {"&Abbildungen", "Tabbilddlg", 30},
-          {"&Gerade (Lineare Fkt.)", "Tgeradengleich", 31},
-          {"&Parabel (Quadratische Fkt.)", "Tparabelgleich", 32},
+          {"&Gerade (lineare Fkt.)", "Tgeradengleich", 31},
+          {"&Parabel (quadratische Fkt.)", "Tparabelgleich", 32},
           {"Parabel-Gerade", "Tparageradlg", 33}}},
         {"Geo-R3",
          {{"&Vektoren", "Tvektordlg", 34},
@@ -67,17 +67,17 @@ const std::vector<Fenstermenue>& fenstermenues() {
           {"Punkt-Ebene", "Tpunkteb", 36},
           {"&Gerade-Gerade", "Tfgeradeg", 40},
           {"&Ebene", "TEbene", 37},
-          {"&Greade-Ebene", "Tgeradeben", 39},
+          {"&Gerade-Ebene", "Tgeradeben", 39},
           {"&Ebene-Ebene", "Tzweiebene", 38}}},
         {"D&aten",
          {{"&Determinanten", "Tdetdlg", 41},
-          {"&Gleichungssytem", "Tgausdlg", 42},
+          {"&Gleichungssystem", "Tgausdlg", 42},
           {"&Interpolation", "Tinterdlg", 43},
           {"&Matrizen", "Tmatrixdlg", 44},
           {"&Fourieranalyse", "Tfouranadlg", 45},
           {"Fast Fourier &Transformation (FFT)", "Tfftdlg", 46}}},
         {"&Stochastik",
-         {{"&Binominalverteilung", "Tbinom2dlg", 47},
+         {{"&Binomialverteilung", "Tbinom2dlg", 47},
           {"&Statistik", "Tstatistikdlg", 48},
           {"Kombinatorik", "Tkombidlg", 49}}},
     };
@@ -298,7 +298,7 @@ void TMainForm::flaecheAufbauen() {
     };
     gliederungsknopf("NurThemen", "Nur Themen anzeigen", Verwaltungssymbol::themen,
                      [this] { nurThemenAnzeigen(); });
-    gliederungsknopf("AllesAnzeigen", "Alles Anzeigen", Verwaltungssymbol::alles,
+    gliederungsknopf("AllesAnzeigen", "Alles anzeigen", Verwaltungssymbol::alles,
                      [this] { allesAnzeigen(); });
     rechts->addLayout(zeile);
 

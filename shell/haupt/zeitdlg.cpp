@@ -63,7 +63,7 @@ Tzeitdlg::Tzeitdlg(TMainForm& haupt)
     Memo1->setReadOnly(true);
     Memo1->setPlainText(QStringLiteral("Bitte warten! Die Vorlage jetzt \n"
                                        "nicht bearbeiten. Klicken Sie auf\n"
-                                       "Abbruch, um weiter zu arbeiten."));
+                                       "Abbruch, um weiterzuarbeiten."));
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,5 +1,7 @@
 #include "shell/rahmen/fensterarten.h"
 
+#include <utility>
+
 namespace zol {
 
 namespace {
@@ -30,7 +32,7 @@ std::vector<Fensterart>& tabelle() {
         art(5, "TEditForm", "Rechnen", "Rechnen", "ref",
             {"Rechnenfenster (*.ref)", "Formeln (*.for)", "Textdatei (*.txt)"}, "Rechnenfenster",
             140),
-        art(20, "Ttabelleform", "Tabellenkalkulation", "Tabellenkalkualtion", "tab",
+        art(20, "Ttabelleform", "Tabellenkalkulation", "Tabellenkalkulation", "tab",
             f("Tabelle", "*.tab"), "Rechnenfenster", 170),
         art(25, "Twertedlg", "Wertetabelle", "Wertetabelle", "wer", f("Wertetabelle", "*.wer"),
             "Wertetabelle", 90),
@@ -40,15 +42,15 @@ std::vector<Fensterart>& tabelle() {
             f("Diskussion 2 Fkt.", "*.di2"), "Diskussion 2", 200),
         art(40, "TPolynomedlg", "Polynome", "Polynom", "pol", f("Polynom", "*.pol"), "lgs", 225),
         art(45, "Tgebrochdlg", "Gebrochen rationale Fkt.", "Gebrochen rationale Funktion", "gbr",
-            f("Gebrochen rationale Fkt", "*.gbr"), "lgs", 230),
+            f("Gebrochen rationale Fkt.", "*.gbr"), "lgs", 230),
         art(50, "Tprimdlg", "Primzahlen/ggT/kgV", "Primzahlen/ggT/kgV", "pri",
             f("Primzahlen/ggT/kgV", "*.pri"), "Primzahlen", 330),
         art(55, "TDreieckdlg", "Dreieck", "Dreieck", "dre", f("Dreieck", "*.dre"), "Dreieck", 275),
         art(60, "Tviereckdlg", "Vierecke", "Vierecke", "vie", f("Vierecke", "*.vie"), "Gerade",
             430),
-        art(65, "Tgeradengleich", "Gerade (lineare Fkt)", "Geradengleichung (lineare Funktion)",
+        art(65, "Tgeradengleich", "Gerade (lineare Fkt.)", "Geradengleichung (lineare Funktion)",
             "ger", f("Geradengleichung", "*.ger"), "Gerade", 237),
-        art(70, "Tparabelgleich", "Parabel (quadratische Fkt)", "Parabel (Quadratische Funktion)",
+        art(70, "Tparabelgleich", "Parabel (quadratische Fkt.)", "Parabel (quadratische Funktion)",
             "par", f("Parabel", "*.par"), "Parabel", 240),
         art(75, "Tvektordlg", "Vektoren R3", "Vektoren im R3", "vek", f("Vektoren", "*.vek"),
             "Vektoren", 280),
@@ -62,13 +64,13 @@ std::vector<Fensterart>& tabelle() {
         art(100, "Tdetdlg", "Determinanten", "Determinanten", "det", f("Determinanten", "*.det"),
             "Determinanten", 250),
         art(105, "Tgausdlg", "Lineares Gleichungssystem", "Lineares Gleichungssystem", "lgs",
-            {"Linerares Gleichungssystem (*.lgs)", "Textdatei (*.txt)"}, "lgs", 245),
+            {"Lineares Gleichungssystem (*.lgs)", "Textdatei (*.txt)"}, "lgs", 245),
         art(110, "Tinterdlg", "Interpolation", "Interpolation", "int", f("Interpolation", "*.int"),
             "int", 255),
         art(120, "Tmatrixdlg", "Matrizen", "Matrizen", "mat", f("Matrizen", "*.mat"), "Matrix",
             260),
-        art(125, "Tbinom2dlg", "Binominalverteilung", "Binominalverteilung", "bin",
-            f("Binominalverteilung", "*.bin"), "Binom", 340),
+        art(125, "Tbinom2dlg", "Binomialverteilung", "Binomialverteilung", "bin",
+            f("Binomialverteilung", "*.bin"), "Binom", 340),
         art(130, "Tstatistikdlg", "Statistik", "Statistik", "sta", f("Statistik", "*.sta"), "sta",
             235),
         art(135, "Tkombidlg", "Kombinatorik", "Kombinatorik", "kom", f("Kombinatorik", "*.kom"),
@@ -89,7 +91,7 @@ std::vector<Fensterart>& tabelle() {
             f("Parabel-Gerade", "*.pag"), "Parabel", 440),
         art(175, "Tbruchdlg", "Bruchrechnung", "Bruchrechnung", "bru", f("Bruch", "*.bru"),
             "brueche", 310),
-        art(180, "Tfouranadlg", "Fourierananlyse", "Fourieranalyse", "fan",
+        art(180, "Tfouranadlg", "Fourieranalyse", "Fourieranalyse", "fan",
             f("Fourieranalyse", "*.fan"), "Fourieranalyse", 265),
         art(185, "Tkomplexdlg", "Komplexe Zahlen", "Komplexe Zahlen", "lex",
             f("Komplexe Zahlen", "*.lex"), "komplex", 315),
@@ -98,7 +100,7 @@ std::vector<Fensterart>& tabelle() {
         art(195, "Tfftdlg", "FFT", "FFT", "fft", f("Fast Fourier Transformation", "*.fft"), "FFT",
             270),
         art(200, "Tzahlsysdlg", "Zahlensysteme", "Zahlensysteme", "zah",
-            f("zahlensysteme", "*.zah"), "zahlensystem", 420),
+            f("Zahlensysteme", "*.zah"), "zahlensystem", 420),
         art(205, "Tfraktaldlg", "Fraktale", "Fraktale", "fra", f("Fraktale", "*.fra"), "fraktale",
             425),
     };
@@ -122,6 +124,15 @@ const Fensterart* fensterart_nach_name(const QString& name) {
         if (a.klasse.compare(name, Qt::CaseInsensitive) == 0 ||
             a.artname.compare(name, Qt::CaseInsensitive) == 0)
             return &a;
+    static const std::pair<const char*, int> fruehere_artnamen[] = {
+        {"Binominalverteilung", 125},
+        {"Fourierananlyse", 180},
+        {"Gerade (lineare Fkt)", 65},
+        {"Parabel (quadratische Fkt)", 70},
+    };
+    for (const auto& [alt, nummer] : fruehere_artnamen)
+        if (name.compare(QLatin1String(alt), Qt::CaseInsensitive) == 0)
+            return fensterart_nach_nummer(nummer);
     return nullptr;
 }
 

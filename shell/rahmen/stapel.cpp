@@ -56,6 +56,7 @@ private:
 QString ohne_zeichen(QString text) {
     text.remove(QLatin1Char('&'));
     text.remove(QStringLiteral("..."));
+    text.remove(QLatin1Char(' '));
     return text.trimmed();
 }
 

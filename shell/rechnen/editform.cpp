@@ -82,12 +82,12 @@ void TEditForm::menuesAufbauen() {
     programmStarten_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     programmStarten_->setToolTip(QStringLiteral("Programm starten"));
     connect(programmStarten_, &QAction::triggered, this, [this] { programmStarten(); });
-    direktModus_ = eigenerBefehl(QStringLiteral("DirektModus"), QStringLiteral("&Direkt Modus"));
+    direktModus_ = eigenerBefehl(QStringLiteral("DirektModus"), QStringLiteral("&Direktmodus"));
     direktModus_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     direktModus_->setCheckable(true);
     connect(direktModus_, &QAction::triggered, this, [this] { setzeModus(1); });
     programmModus_ =
-        eigenerBefehl(QStringLiteral("ProgrammModus"), QStringLiteral("&Programm Modus"));
+        eigenerBefehl(QStringLiteral("ProgrammModus"), QStringLiteral("&Programmmodus"));
     programmModus_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     programmModus_->setCheckable(true);
     connect(programmModus_, &QAction::triggered, this, [this] { setzeModus(0); });
@@ -190,7 +190,7 @@ void TEditForm::werkzeugleisteAufbauen() {
 }
 
 QStringList TEditForm::speichernFilter() const {
-    return {QStringLiteral("Rechnenfenster (*.ref)"), QStringLiteral("Fomeln (*.for)"),
+    return {QStringLiteral("Rechnenfenster (*.ref)"), QStringLiteral("Formeln (*.for)"),
             QStringLiteral("Text (*.txt)")};
 }
 

@@ -117,7 +117,7 @@ public:
     // "Aktualisieren": rebuilds the page.
     void aktualisieren();
     // The automatic refresh after a change of a setting: new scales, then a rebuild when
-    // "&Automatisch Aktualisieren" is checked. Nothing while a file is being loaded.
+    // "&Automatisch aktualisieren" is checked. Nothing while a file is being loaded.
     void auffrischen();
     void vergroessern();
     void verkleinern();

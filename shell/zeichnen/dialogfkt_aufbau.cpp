@@ -88,8 +88,8 @@ QWidget* Tdialogfkt::listenfeld() {
     panel->setObjectName(QStringLiteral("Panel1"));
     ListBox1 = new QListWidget(panel);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setToolTip(QStringLiteral("Liste der gezeichneten Funkionen. Doppelklick auf die "
-                                        "Funktion, um sie zu  bearbeiten."));
+    ListBox1->setToolTip(QStringLiteral("Liste der gezeichneten Funktionen. Doppelklick auf die "
+                                        "Funktion, um sie zu bearbeiten."));
     ListBox1->setFixedHeight(84);
     QPushButton* bearbeitenKnopf = knopf("Bearbeiten1", QStringLiteral("&Bearbeiten"), panel);
     QPushButton* loeschenKnopf = knopf("Loeschen1", QStringLiteral("L&öschen"), panel);
@@ -126,8 +126,8 @@ void Tdialogfkt::menuesAufbauen() {
     QAction* grafikdruck =
         eigenerBefehl(QStringLiteral("Grafikdrucken"), QStringLiteral("Grafik &drucken..."));
     connect(grafikdruck, &QAction::triggered, this, [this] { grafikDrucken(); });
-    QAction* export_ =
-        eigenerBefehl(QStringLiteral("Grafikexportieren"), QStringLiteral("Grafik &exportieren.."));
+    QAction* export_ = eigenerBefehl(QStringLiteral("Grafikexportieren"),
+                                     QStringLiteral("Grafik &exportieren..."));
     connect(export_, &QAction::triggered, this, [this] { grafikExportieren(); });
     QAction* groesser =
         eigenerBefehl(QStringLiteral("Vergroessern"), QStringLiteral("Ver&größern"));
@@ -164,7 +164,7 @@ void Tdialogfkt::menuesAufbauen() {
     eingabeZeigen_->setIcon(eingabesymbol());
     connect(eingabeZeigen_, &QAction::toggled, this, [this](bool an) { eingabeZeigen(an); });
     automatisch_ = eigenerBefehl(QStringLiteral("AutomatischAktualisieren"),
-                                 QStringLiteral("&Automatisch Aktualisieren"));
+                                 QStringLiteral("&Automatisch aktualisieren"));
     automatisch_->setCheckable(true);
     automatisch_->setChecked(true);
     connect(automatisch_, &QAction::toggled, this, [this](bool an) { setzeAutomatisch(an); });

@@ -21,7 +21,7 @@ QWidget* Tdialogfkt::funktionsseiten() {
     TabbedNotebook2->setDocumentMode(true);
     TabbedNotebook2->addTab(seiteFunktion(), QStringLiteral("Funktion f(x)"));
     TabbedNotebook2->addTab(seiteSchar(), QStringLiteral("Scharfunktion"));
-    TabbedNotebook2->addTab(seiteParameter(), QStringLiteral("Parameterfkt"));
+    TabbedNotebook2->addTab(seiteParameter(), QStringLiteral("Parameterfkt."));
     TabbedNotebook2->addTab(seiteTabellen(), QStringLiteral("Tabellen"));
     return TabbedNotebook2;
 }
@@ -112,7 +112,7 @@ QWidget* Tdialogfkt::seiteSchar() {
     pg->addWidget(vonschar, 1, 1);
     pg->addWidget(etikett(QStringLiteral("Schrittweite"), bisschar), 0, 2);
     pg->addWidget(bisschar, 0, 3);
-    pg->addWidget(etikett(QStringLiteral("Anzahl :"), aufloesungschar), 1, 2);
+    pg->addWidget(etikett(QStringLiteral("Anzahl:"), aufloesungschar), 1, 2);
     pg->addWidget(aufloesungschar, 1, 3);
 
     auto* variable = new QGroupBox(QStringLiteral("Bereich für Variable"), s);
@@ -157,7 +157,7 @@ QWidget* Tdialogfkt::seiteParameter() {
     connect(formely, &QPushButton::clicked, this, [this] { projektformel(Edit4); });
     connect(linie, &QPushButton::clicked, this, [this] { linienartFunktion(); });
 
-    auto* bereich = new QGroupBox(QStringLiteral("Bereich für den Paramter"), s);
+    auto* bereich = new QGroupBox(QStringLiteral("Bereich für den Parameter"), s);
     vonpara = dezimalfeld("vonpara", -3, bereich);
     bispara = dezimalfeld("bispara", 3, bereich);
     aufloesungpara = ganzfeld("aufloesungpara", 50, 1, 999999, bereich);

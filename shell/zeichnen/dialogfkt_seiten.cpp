@@ -50,8 +50,8 @@ QWidget* Tdialogfkt::seiteKoordinaten() {
         bool x, y, vergroessern;
     };
     const Zoomknopf zoomknoepfe[] = {
-        {"xyvergroessern", "x-y Bereich vergrößern", true, true, true},
-        {"xyverkleinern", "x-y Bereich verkleinern", true, true, false},
+        {"xyvergroessern", "x-y-Bereich vergrößern", true, true, true},
+        {"xyverkleinern", "x-y-Bereich verkleinern", true, true, false},
         {"xvergroessern", "x-Bereich vergrößern", true, false, true},
         {"xverkleinern", "x-Bereich verkleinern", true, false, false},
         {"yvergroessern", "y-Bereich vergrößern", false, true, true},

@@ -64,7 +64,7 @@ TEST(Kommandozeile, AufrufFehler) {
 TEST(Kommandozeile, Direktmodus) {
     const Lauf l = starte({}, "A=5\nA*2=\n3+4\nzeige_fkt\n");
     EXPECT_EQ(l.code, zol::exit_ok);
-    EXPECT_NE(l.aus.find("Formel aufgenommen !\n10,00\nungültiger Ausdruck\nA=5\n"),
+    EXPECT_NE(l.aus.find("Formel aufgenommen!\n10,00\nungültiger Ausdruck\nA=5\n"),
               std::string::npos)
         << l.aus;
 }

@@ -17,7 +17,7 @@ TEST(Direktmodus, Zeilen) {
     };
     const Fall faelle[] = {
         {"3*4=", Art::ergebnis, "12,00"},
-        {"A=5", Art::aufgenommen, "Formel aufgenommen !"},
+        {"A=5", Art::aufgenommen, "Formel aufgenommen!"},
         {"A * 2 =", Art::ergebnis, "10,00"},
         {"3+4", Art::ungueltig, "ungültiger Ausdruck"},
         {"; 3*4=", Art::nichts, ""},

@@ -325,9 +325,9 @@ TEST(Achsen, LogarithmischNurBeiPositivemBereich) {
         const char* meldung;
     };
     for (const Fall f :
-         {Fall{false, "Die y-Achse kann nicht logarithmisch gezeichnet werden! Y-Bereich muß "
+         {Fall{false, "Die y-Achse kann nicht logarithmisch gezeichnet werden! Y-Bereich muss "
                       "positiv sein."},
-          Fall{true, "Die x-Achse kann nicht logarithmisch gezeichnet werden! X-Bereich muß "
+          Fall{true, "Die x-Achse kann nicht logarithmisch gezeichnet werden! X-Bereich muss "
                      "positiv sein."}}) {
         Meldungsprotokoll meldungen;
         Tzeichenvorgaben v;

@@ -75,7 +75,7 @@ TEST_F(Diskussion, NeuesFenster) {
     EXPECT_EQ(seiten->tabText(0), "Funktion");
     EXPECT_EQ(seiten->tabText(1), "Konstante");
     EXPECT_EQ(steuer<QCheckBox>(f, "artwendepunkte")->parentWidget()->property("title"),
-              "Art der Dikussion");
+              "Art der Diskussion");
     TStringGrid* g = f.ergebnisgitter();
     EXPECT_EQ(g->objectName(), "StringGrid1");
     EXPECT_EQ(g->colCount(), 6);
@@ -87,7 +87,7 @@ TEST_F(Diskussion, NeuesFenster) {
     bool knopf = false;
     for (QToolButton* b : f.findChildren<QToolButton*>())
         if (b->defaultAction() == f.aktion(Befehl::rechne))
-            knopf = b->toolTip() == "Ergebnisse bereichnen";
+            knopf = b->toolTip() == "Ergebnisse berechnen";
     EXPECT_TRUE(knopf);
     QMenu* ausgabe = nullptr;
     for (QMenu* m : f.menuBar()->findChildren<QMenu*>())

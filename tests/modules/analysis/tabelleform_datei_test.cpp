@@ -134,7 +134,7 @@ TEST_F(TabelleDatei, FremdeUndKaputteDateienAendernNichts) {
         ASSERT_EQ(dienst.meldungen.size(), 1) << fall.name;
         EXPECT_TRUE(dienst.meldungen.first().contains(fall.meldung)) << fall.name;
         EXPECT_EQ(zeigt(f, "A1"), "2,000");
-        EXPECT_EQ(f.windowTitle(), "Tabellenkalkualtion");
+        EXPECT_EQ(f.windowTitle(), "Tabellenkalkulation");
     }
 }
 

@@ -42,7 +42,7 @@ protected:
 
 TEST_F(Tabelle, NeuesFenster) {
     Ttabelleform f;
-    EXPECT_EQ(f.windowTitle(), "Tabellenkalkualtion");
+    EXPECT_EQ(f.windowTitle(), "Tabellenkalkulation");
     EXPECT_EQ(f.objectName(), "Ttabelleform");
     EXPECT_EQ(f.format(), "0.000");
     TStringGrid* g = f.anzeigegitter();
@@ -84,7 +84,7 @@ TEST_F(Tabelle, MenueUndWerkzeugleiste) {
     EXPECT_FALSE(direkt->isVisible());
     EXPECT_EQ(f.aktion(Befehl::loeschen)->text(), "&Löschen");
     EXPECT_EQ(f.aktion(Befehl::loeschen)->shortcut(), QKeySequence(Qt::Key_Delete));
-    EXPECT_EQ(f.findChild<QToolButton*>("KnopfKleiner")->text(), "Verkleînern");
+    EXPECT_EQ(f.findChild<QToolButton*>("KnopfKleiner")->text(), "Verkleinern");
     EXPECT_EQ(f.findChild<QToolButton*>("KnopfSchriftart")->text(), "Schrift");
     EXPECT_EQ(f.findChild<QToolButton*>("KnopfRechne")->text(), "Rechne");
 }

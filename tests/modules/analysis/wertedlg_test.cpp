@@ -144,8 +144,8 @@ TEST_F(Wertedlg, AbweisungenLeerenDieTabelle) {
     const Fall faelle[] = {
         {"Edit1", "f(x)=x^2-", "Fehlerhafte Eingabe:f(x)=x^2-"},
         {"Edit1", "", "Fehlerhafte Eingabe:"},
-        {"xskala", "0", "Schrittweite muß größer als 0 sein."},
-        {"xskala", "-1", "Schrittweite muß größer als 0 sein."},
+        {"xskala", "0", "Schrittweite muss größer als 0 sein."},
+        {"xskala", "-1", "Schrittweite muss größer als 0 sein."},
         {"xskala", "0,00001",
          "Die Tabelle hätte mehr als 100000 Zeilen. Bitte die Schrittweite vergrößern oder den "
          "Bereich verkleinern."},

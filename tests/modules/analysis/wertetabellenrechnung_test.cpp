@@ -190,7 +190,7 @@ TEST(Wertetabellenrechnung, NichtBerechenbareWerteStehenAlsND) {
 }
 
 TEST(Wertetabellenrechnung, Abweisungen) {
-    const std::string schritt = "Schrittweite muß größer als 0 sein.";
+    const std::string schritt = "Schrittweite muss größer als 0 sein.";
     const std::string zeilen = "Die Tabelle hätte mehr als 100000 Zeilen. Bitte die "
                                "Schrittweite vergrößern oder den Bereich verkleinern.";
     struct Fall {
@@ -208,8 +208,8 @@ TEST(Wertetabellenrechnung, Abweisungen) {
         {1e25L, 1e25L, 1, 20, zeilen}, // x + 1 == x: the table would never end
         {-1e25L, -1e25L, 1, 20, zeilen},
         {0, INFINITY, 1, 20, zeilen},
-        {-3, 3, 1, 0, "Die Simpson-Konstante muß zwischen 1 und 1000 liegen."},
-        {-3, 3, 1, 1001, "Die Simpson-Konstante muß zwischen 1 und 1000 liegen."},
+        {-3, 3, 1, 0, "Die Simpson-Konstante muss zwischen 1 und 1000 liegen."},
+        {-3, 3, 1, 1001, "Die Simpson-Konstante muss zwischen 1 und 1000 liegen."},
     };
     for (const Fall& f : faelle) {
         Tabellenvorgaben v;

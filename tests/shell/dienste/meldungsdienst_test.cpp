@@ -30,7 +30,7 @@ TEST(Meldungsdienst, ErsatzWirdNachGebrauchEntfernt) {
     {
         zol::Testmeldungsdienst dienst;
         dienst.antworten.enqueue(false);
-        EXPECT_FALSE(zol::frage("Alle Formeln löschen ?"));
+        EXPECT_FALSE(zol::frage("Alle Formeln löschen?"));
         EXPECT_TRUE(zol::frage("Noch eine?")); // no prepared answer: "Ja"
         EXPECT_EQ(dienst.fragen.size(), 2);
         EXPECT_EQ(&zol::Meldungsdienst::aktuell(), &dienst);
@@ -55,10 +55,10 @@ TEST(Meldungsdienst, SymbolNachArtDerMeldung) {
     });
     waechter.start();
     zol::meldung("Datei kann nicht geladen werden.");
-    zol::hinweis("Formel aufgenommen !");
-    EXPECT_TRUE(zol::frage("ZOL beenden ?"));
-    EXPECT_EQ(texte, (QStringList{"Datei kann nicht geladen werden.", "Formel aufgenommen !",
-                                  "ZOL beenden ?"}));
+    zol::hinweis("Formel aufgenommen!");
+    EXPECT_TRUE(zol::frage("ZOL beenden?"));
+    EXPECT_EQ(texte, (QStringList{"Datei kann nicht geladen werden.", "Formel aufgenommen!",
+                                  "ZOL beenden?"}));
     EXPECT_EQ(symbole, (QList<QMessageBox::Icon>{QMessageBox::Warning, QMessageBox::Information,
                                                  QMessageBox::Question}));
 }

@@ -152,15 +152,15 @@ TEST_P(Loeschen, NurUnbenutzteFormelnNachRueckfrage) {
 }
 
 const QString nicht_loeschbar = QStringLiteral(
-    " Formel kann nicht gelöscht werde,da Sie in einer anderen Formel enthalten ist.");
+    " Formel kann nicht gelöscht werden, da sie in einer anderen Formel enthalten ist.");
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Loeschen,
     ::testing::Values(
         Loeschfall{{"A=2", "B=A*3"}, 0, true, {"A=2", "B=A*3"}, {"A=2" + nicht_loeschbar}, {}},
-        Loeschfall{{"A=2", "B=A*3"}, 1, true, {"A=2"}, {}, {"B=A*3wirklich löschen ?"}},
-        Loeschfall{{"A=2", "B=A*3"}, 1, false, {"A=2", "B=A*3"}, {}, {"B=A*3wirklich löschen ?"}},
-        Loeschfall{{"A=2"}, 0, true, {}, {}, {"A=2wirklich löschen ?"}},
+        Loeschfall{{"A=2", "B=A*3"}, 1, true, {"A=2"}, {}, {"B=A*3 wirklich löschen?"}},
+        Loeschfall{{"A=2", "B=A*3"}, 1, false, {"A=2", "B=A*3"}, {}, {"B=A*3 wirklich löschen?"}},
+        Loeschfall{{"A=2"}, 0, true, {}, {}, {"A=2 wirklich löschen?"}},
         Loeschfall{{"A=2", "B=3"}, -1, true, {"A=2", "B=3"}, {}, {}},
         // A name inside another name or keyword counts as used.
         Loeschfall{{"S=1", "f(x)=SIN(x)"},
@@ -178,7 +178,7 @@ TEST_F(Formeltest, ErstBDannALoeschen) {
     }
     EXPECT_TRUE(tabelle().isEmpty());
     EXPECT_TRUE(dienst.meldungen.isEmpty());
-    EXPECT_EQ(dienst.fragen, (QStringList{"B=A*3wirklich löschen ?", "A=2wirklich löschen ?"}));
+    EXPECT_EQ(dienst.fragen, (QStringList{"B=A*3 wirklich löschen?", "A=2 wirklich löschen?"}));
 }
 
 TEST_F(Formeltest, LoeschenAlleNurNachJa) {
@@ -188,7 +188,7 @@ TEST_F(Formeltest, LoeschenAlleNurNachJa) {
         klick("Loeschenalle");
         EXPECT_EQ(tabelle(), (ja ? QStringList() : QStringList{"A=2", "f(x)=x"}));
         EXPECT_EQ(zeilen(liste("zeigeformel")), tabelle());
-        EXPECT_EQ(dienst.fragen.last(), "Alle Formeln löschen ?");
+        EXPECT_EQ(dienst.fragen.last(), "Alle Formeln löschen?");
     }
 }
 
@@ -278,7 +278,7 @@ TEST_F(Formeltest, FunktionslisteUndBeispiele) {
                                     "EXP", "SQR", "SQRT", "SGN",    "RAD",    "GRAD",   "ABS"};
     EXPECT_EQ(zeilen(liste("ListBox3")), funktionen);
     EXPECT_EQ(liste("ListBox3")->toolTip(), "Wählen Sie eine Funktion aus");
-    EXPECT_EQ(edit1()->toolTip(), "Geben Sie einen mathm. Ausdruck ein");
+    EXPECT_EQ(edit1()->toolTip(), "Geben Sie einen mathematischen Ausdruck ein");
 
     // Every example defines at once; together they also give constants to list.
     QStringList beispiele = zeilen(liste("ListBox4"));

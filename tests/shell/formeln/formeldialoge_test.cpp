@@ -19,7 +19,7 @@ TEST_F(Einfuegen, KlickWaehltUndOkGibtDieFormel) {
     Teinffordlg& picker = Teinffordlg::instanz();
     EXPECT_EQ(picker.windowTitle(), "Formel auswählen");
     EXPECT_TRUE(kind<QLineEdit>(picker, "Edit1")->isReadOnly());
-    EXPECT_EQ(kind<QPushButton>(picker, "OKBtn")->text(), "Fromel einfügen");
+    EXPECT_EQ(kind<QPushButton>(picker, "OKBtn")->text(), "Formel einfügen");
 
     for (const bool ok : {true, false}) {
         bei_modal<Teinffordlg>([ok](Teinffordlg* d) {

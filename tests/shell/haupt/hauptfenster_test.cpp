@@ -269,9 +269,9 @@ TEST_F(Hauptfenster, MenuesUndKnoepfe) {
         {"&Rechnen", "&Rechnenfenster", "F3"},
         {"&Rechnen", "&Projektformeln bearbeiten...", ""},
         {"&Funktionen", "Diskussion von 2 Fkt. ", ""},
-        {"Geo-R3", "&Greade-Ebene", ""},
-        {"D&aten", "&Gleichungssytem", ""},
-        {"&Stochastik", "&Binominalverteilung", ""},
+        {"Geo-R3", "&Gerade-Ebene", ""},
+        {"D&aten", "&Gleichungssystem", ""},
+        {"&Stochastik", "&Binomialverteilung", ""},
         {"&Hilfe", "&Inhalt", "F1"},
         {"&Hilfe", "&Demo", ""},
         {"&Hilfe", "In&fo...", ""},
@@ -359,7 +359,7 @@ TEST_F(Hauptfenster, BeendenFragtNach) {
     haupt().befehl(11)->trigger();
     dienst.antworten << false << true;
     haupt().befehl(5)->trigger();
-    EXPECT_EQ(dienst.fragen, QStringList{"ZOL beenden ?"});
+    EXPECT_EQ(dienst.fragen, QStringList{"ZOL beenden?"});
     EXPECT_TRUE(haupt().isVisible());
     EXPECT_EQ(rechnenfenster().size(), 1);
     haupt().befehl(5)->trigger();

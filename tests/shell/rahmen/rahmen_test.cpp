@@ -1,6 +1,7 @@
 // The frame commands on a small test window: data files, clipboard, number format, results.
 #include "engine/fktbaum.h"
 #include "shell/formeln/formelbaum.h"
+#include "shell/rahmen/fensterarten.h"
 #include "shell/rechnen/editform.h"
 #include "tests/hilfe/modalwaechter.h"
 #include "tests/hilfe/testmeldungsdienst.h"
@@ -266,6 +267,36 @@ TEST(Rahmen, MenuesUndWerkzeugleisteAusDemAngebot) {
     EXPECT_EQ(f.aktion(Befehl::hilfe)->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_FALSE(f.bietet(Befehl::zeichnen));
     EXPECT_TRUE(f.bietet(Befehl::rechne));
+}
+
+// Batch mode finds a kind by class, kind name or a former kind name.
+TEST(Rahmen, FensterartNachName) {
+    struct Fall {
+        const char* name;
+        int art;
+    };
+    const Fall faelle[] = {
+        {"Tbinom2dlg", 125},
+        {"Binomialverteilung", 125},
+        {"binominalverteilung", 125},
+        {"Fourieranalyse", 180},
+        {"Fourierananlyse", 180},
+        {"Gerade (lineare Fkt.)", 65},
+        {"Gerade (lineare Fkt)", 65},
+        {"Parabel (quadratische Fkt.)", 70},
+        {"Parabel (quadratische Fkt)", 70},
+        {"Rechnen", 5},
+        {"Binomial", -1},
+        {"", -1},
+    };
+    for (const Fall& fall : faelle) {
+        const Fensterart* a = fensterart_nach_name(QString::fromUtf8(fall.name));
+        EXPECT_EQ(a ? a->art : -1, fall.art) << fall.name;
+    }
+    const Fensterart* binom = fensterart_nach_nummer(125);
+    ASSERT_NE(binom, nullptr);
+    EXPECT_EQ(binom->artname, "Binomialverteilung");
+    EXPECT_EQ(binom->kennung, "Binom");
 }
 
 } // namespace

@@ -41,7 +41,7 @@ TEST_F(Rechnen, Direktmodus) {
     };
     const Fall faelle[] = {
         {"3*4=", "3*4=\n12,00\n", ""},
-        {"A=5", "3*4=\n12,00\nA=5\n", "Formel aufgenommen !"},
+        {"A=5", "3*4=\n12,00\nA=5\n", "Formel aufgenommen!"},
         {"A*2=", "3*4=\n12,00\nA=5\nA*2=\n10,00\n", ""},
         {"3+4", "3*4=\n12,00\nA=5\nA*2=\n10,00\n3+4\n", "ungültiger Ausdruck"},
         {";1/0=", "3*4=\n12,00\nA=5\nA*2=\n10,00\n3+4\n;1/0=\n", ""},

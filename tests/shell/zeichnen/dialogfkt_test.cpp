@@ -267,7 +267,7 @@ TEST_F(Zeichnen, LogarithmischeAchseOhnePositivenBereich) {
     Tdialogfkt f;
     ankreuzen(f, "logy", true);
     EXPECT_EQ(dienst.meldungen, QStringList{"Die y-Achse kann nicht logarithmisch gezeichnet "
-                                            "werden! Y-Bereich muß positiv sein."});
+                                            "werden! Y-Bereich muss positiv sein."});
     EXPECT_FALSE(kind<QCheckBox>(f, "logy")->isChecked());
 }
 
@@ -286,10 +286,10 @@ TEST_F(Zeichnen, MenuesUndWerkzeugleiste) {
     };
     EXPECT_EQ(eintraege(0), (QStringList{"&Neu", "Ö&ffnen...", "&Speichern", "Speichern &unter...",
                                          "&Drucken", "&Beenden"}));
-    EXPECT_EQ(eintraege(1), (QStringList{"Grafik &drucken...", "Grafik &exportieren..",
+    EXPECT_EQ(eintraege(1), (QStringList{"Grafik &drucken...", "Grafik &exportieren...",
                                          "Ver&größern", "Ver&kleinern"}));
     EXPECT_EQ(eintraege(3),
-              (QStringList{"&Zahlenformat", "&Eingabe zeigen", "&Automatisch Aktualisieren"}));
+              (QStringList{"&Zahlenformat", "&Eingabe zeigen", "&Automatisch aktualisieren"}));
     EXPECT_EQ(eintraege(4), QStringList{"&Inhalt"});
     EXPECT_TRUE(kind<QAction>(f, "Eingabezeigen")->isChecked());
     EXPECT_TRUE(kind<QAction>(f, "AutomatischAktualisieren")->isChecked());
