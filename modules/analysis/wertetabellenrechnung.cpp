@@ -1,6 +1,5 @@
 #include "modules/analysis/wertetabellenrechnung.h"
 
-
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -78,8 +77,7 @@ bool tabelle_berechnen(const Reellefunktion& f, const Tabellenvorgaben& v, Werte
         if (a.funktion) zeile.push_back(fx);
         // No derivative where the function itself is undefined (1/x at 0), even though the
         // difference quotient around it would give a number.
-        if (a.ableitung1)
-            zeile.push_back(std::isfinite(fx) ? (f(x + h) - f(x - h)) / (2 * h) : fx);
+        if (a.ableitung1) zeile.push_back(std::isfinite(fx) ? (f(x + h) - f(x - h)) / (2 * h) : fx);
         if (a.ableitung2) zeile.push_back((f(x + h) - 2 * fx + f(x - h)) / (h * h));
         if (a.integral) {
             if (x == xmin)

@@ -73,10 +73,7 @@ Tergebnisfeld* ergebnisfeld(const char* name, QWidget* eltern) {
 
 TStringGrid* eingabegitter(const char* name, int spaltenbreite, int spalten, int zeilen,
                            QWidget* eltern) {
-    auto* g = new TStringGrid(eltern);
-    g->setObjectName(QString::fromLatin1(name));
-    g->setDefaultColWidth(spaltenbreite);
-    g->setDefaultRowHeight(24);
+    TStringGrid* g = ergebnisgitter(name, spaltenbreite, spalten, zeilen, eltern);
     // Typing into a cell starts editing it, as in a spreadsheet; moving alone does not.
     g->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                        QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);

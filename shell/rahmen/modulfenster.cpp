@@ -3,10 +3,10 @@
 #include "engine/fktbaum.h"
 #include "shell/dienste/meldungsdienst.h"
 #include "shell/dienste/programmhaken.h"
-#include "shell/eingabe/zahlenform.h"
-#include "shell/formeln/dialogformel.h"
 #include "shell/eingabe/ergebnisfeld.h"
 #include "shell/eingabe/spinbasis.h"
+#include "shell/eingabe/zahlenform.h"
+#include "shell/formeln/dialogformel.h"
 #include "shell/formeln/formelbaum.h"
 #include "shell/rahmen/datei.h"
 #include "shell/rahmen/felder.h"
@@ -20,8 +20,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>

@@ -11,8 +11,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QColor>
+#include <QComboBox>
 #include <QDialog>
 #include <QImage>
 #include <QLabel>

@@ -180,10 +180,8 @@ TEST(Wertetabellenrechnung, NichtBerechenbareWerteStehenAlsND) {
     const Wertetabelle t = berechnet(als_reellefunktion(*zelle->funktion), v);
     const auto texte = tabellentexte(t, "0.00");
     const std::vector<std::vector<std::string>> erwartet = {
-        {"-1,00", "-1,00", "-1,00", "0,00"},
-        {"-0,50", "-2,00", "-4,00", "-0,69"},
-        {"0,00", "n. d.", "n. d.", "n. d."},
-        {"0,50", "2,00", "-4,00", "n. d."},
+        {"-1,00", "-1,00", "-1,00", "0,00"}, {"-0,50", "-2,00", "-4,00", "-0,69"},
+        {"0,00", "n. d.", "n. d.", "n. d."}, {"0,50", "2,00", "-4,00", "n. d."},
         {"1,00", "1,00", "-1,00", "n. d."},
     };
     EXPECT_EQ(texte, erwartet);

@@ -16,14 +16,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
-#include <QPointer>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
-#include <QRadioButton>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -369,9 +369,9 @@ TEST(Stuecke, StapelbetriebDruecktFelderTexteFormenUndBilder) {
     fensterart_registrieren("Tbruchdlg", {});
     EXPECT_EQ(code, 0) << err.str();
     const std::string text = aus.str();
-    for (const char* zeile : {"Ergebnis1: 2,00\n", "Ergebnis2: s=2\n", "Label1: gerechnet\n",
-                              "Ergebnisform: \\f(2;4)\n",
-                              "Bild1: Bild 4x2\n  #ffffff: 7\n  #ff0000: 1\n"})
+    for (const char* zeile :
+         {"Ergebnis1: 2,00\n", "Ergebnis2: s=2\n", "Label1: gerechnet\n",
+          "Ergebnisform: \\f(2;4)\n", "Bild1: Bild 4x2\n  #ffffff: 7\n  #ff0000: 1\n"})
         EXPECT_NE(text.find(zeile), std::string::npos) << zeile << " in\n" << text;
 }
 
@@ -408,7 +408,8 @@ TEST(Aenderungen, NurEingabenDesBenutzersZaehlen) {
         {"memo", [](Stueckfenster& g) { QTest::keyClicks(g.memo, "y"); }},
         {"spin", [](Stueckfenster& g) { QTest::keyClick(g.groesse, Qt::Key_Up); }},
         {"haken", [](Stueckfenster& g) { g.haken->click(); }},
-        {"gruppe", [](Stueckfenster& g) { g.gruppe->findChildren<QRadioButton*>().at(1)->click(); }},
+        {"gruppe",
+         [](Stueckfenster& g) { g.gruppe->findChildren<QRadioButton*>().at(1)->click(); }},
         {"gitter einfuegen",
          [](Stueckfenster& g) {
              QApplication::clipboard()->setText("9");
