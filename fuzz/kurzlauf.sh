@@ -11,6 +11,9 @@ ziele=("$@")
 if [ ${#ziele[@]} -eq 0 ]; then
     ziele=(formel format ini block)
     [ -f "$quelle/fuzz/text/CMakeLists.txt" ] && ziele+=(text)
+    for datei in "$quelle"/fuzz/algebra/fuzz_*.cpp; do
+        [ -f "$datei" ] && ziele+=("$(basename "$datei" .cpp | sed 's/^fuzz_//')")
+    done
 fi
 if ! command -v clang++ >/dev/null; then
     echo "clang++ fehlt: apt-get install clang libclang-rt-14-dev"
@@ -27,6 +30,7 @@ for ziel in "${ziele[@]}"; do
     korpus=$bau/korpus-$ziel
     saat=$quelle/fuzz/korpus/$ziel
     [ -d "$saat" ] || saat=$quelle/fuzz/$ziel/korpus
+    [ -d "$saat" ] || saat=$quelle/fuzz/algebra/korpus/$ziel
     mkdir -p "$korpus" "$bau/artefakte"
     echo "== fuzz_$ziel, $sekunden s"
     # The working corpus grows in the build folder; the committed seeds stay as they are.

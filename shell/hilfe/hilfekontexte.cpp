@@ -20,11 +20,11 @@ const std::vector<Hilfekontext>& hilfekontexte() {
         {225, "funktionen.html#polynom"},
         {230, "funktionen.html#gebrochen"},
         // Algebra
-        {310, "algebra.html#bruchrechnung"},
-        {315, "algebra.html#komplex"},
-        {330, "algebra.html#primzahlen"},
-        {420, "algebra.html#zahlensysteme"},
-        {425, "algebra.html#fraktale"},
+        {310, "bruchrechnung.html"},
+        {315, "komplex.html"},
+        {330, "primzahlen.html"},
+        {420, "zahlensysteme.html"},
+        {425, "fraktale.html"},
         {460, "algebra.html#polynomrechnen"},
         // Plane geometry
         {237, "geometrie_ebene.html#gerade"},
