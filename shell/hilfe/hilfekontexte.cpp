@@ -47,8 +47,8 @@ const std::vector<Hilfekontext>& hilfekontexte() {
         {250, "daten.html#determinanten"},
         {255, "daten.html#interpolation"},
         {260, "daten.html#matrizen"},
-        {265, "daten.html#fourieranalyse"},
-        {270, "daten.html#fft"},
+        {265, "fourieranalyse.html"},
+        {270, "fft.html"},
         // Stochastics
         {235, "stochastik.html#statistik"},
         {335, "stochastik.html#kombinatorik"},
