@@ -1,5 +1,9 @@
 #include "app/fensterliste.h"
 
+#include "modules/algebra/bruchdlg.h"
+#include "modules/algebra/komplexdlg.h"
+#include "modules/algebra/primzahldlg.h"
+#include "modules/algebra/zahlsysdlg.h"
 #include "modules/analysis/diskussdlg.h"
 #include "modules/analysis/tabelleform.h"
 #include "modules/analysis/wertedlg.h"
@@ -14,6 +18,10 @@ void alle_fensterarten_registrieren() {
     tabelle_registrieren();
     wertetabelle_registrieren();
     diskussion_registrieren();
+    primzahlen_registrieren();
+    bruchrechnung_registrieren();
+    zahlensysteme_registrieren();
+    komplex_registrieren();
 }
 
 } // namespace zol

@@ -1,5 +1,6 @@
 // Lesson templates: the outline, opening, stepping, searching, the template editor and the
 // templates shipped with the program.
+#include "app/fensterliste.h"
 #include "engine/rechnen.h"
 #include "shell/haupt/datenordner.h"
 #include "shell/haupt/vorlagenliste.h"
@@ -337,6 +338,7 @@ class Mitgeliefert : public HauptTest {
 protected:
     void SetUp() override {
         HauptTest::SetUp();
+        alle_fensterarten_registrieren();
         const QDir quelle(QStringLiteral(ZOL_DATENQUELLE));
         QDirIterator it(quelle.path(), QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
@@ -366,9 +368,9 @@ TEST_F(Mitgeliefert, JedeVorlageOeffnetOhneMeldung) {
         for (Tmodulfenster* f : fenster) {
             EXPECT_EQ(f->windowTitle(), f->art().artname) << name;
             EXPECT_TRUE(f->dateiname().isEmpty()) << name;
-            auto* rechnen = qobject_cast<TEditForm*>(f);
-            ASSERT_NE(rechnen, nullptr) << name;
-            EXPECT_FALSE(rechnen->memo()->toPlainText().isEmpty()) << name;
+            // A calculation window brings its lesson text; other windows their inputs.
+            if (auto* rechnen = qobject_cast<TEditForm*>(f))
+                EXPECT_FALSE(rechnen->memo()->toPlainText().isEmpty()) << name;
         }
         EXPECT_EQ(haupt().windowTitle(), "Mathematik ZOL");
     }
