@@ -7,7 +7,7 @@
 #include "shell/grafik/ttxtshape.h"
 #include "shell/rahmen/stapel.h"
 #include "tests/hilfe/testmeldungsdienst.h"
-#include "tests/modules/algebra/lektionshilfe.h"
+#include "tests/hilfe/lektionshilfe.h"
 #include "tests/modules/analysis/fenster_testhilfe.h"
 
 #include <QAction>

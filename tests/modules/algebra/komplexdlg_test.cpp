@@ -6,7 +6,7 @@
 #include "shell/rahmen/radiogruppe.h"
 #include "shell/rahmen/stapel.h"
 #include "tests/hilfe/testmeldungsdienst.h"
-#include "tests/modules/algebra/lektionshilfe.h"
+#include "tests/hilfe/lektionshilfe.h"
 #include "tests/modules/analysis/fenster_testhilfe.h"
 
 #include <QAction>

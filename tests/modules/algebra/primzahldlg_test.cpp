@@ -5,7 +5,7 @@
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/rahmen/stapel.h"
 #include "tests/hilfe/testmeldungsdienst.h"
-#include "tests/modules/algebra/lektionshilfe.h"
+#include "tests/hilfe/lektionshilfe.h"
 #include "tests/modules/analysis/fenster_testhilfe.h"
 
 #include <QAction>
