@@ -1,12 +1,15 @@
 #include "app/fensterliste.h"
 
 #include "modules/algebra/bruchdlg.h"
+#include "modules/algebra/fraktaldlg.h"
 #include "modules/algebra/komplexdlg.h"
 #include "modules/algebra/primzahldlg.h"
 #include "modules/algebra/zahlsysdlg.h"
 #include "modules/analysis/diskussdlg.h"
 #include "modules/analysis/tabelleform.h"
 #include "modules/analysis/wertedlg.h"
+#include "modules/linalg/fftdlg.h"
+#include "modules/linalg/fourierdlg.h"
 #include "shell/rechnen/editform.h"
 #include "shell/zeichnen/dialogfkt.h"
 
@@ -22,6 +25,9 @@ void alle_fensterarten_registrieren() {
     bruchrechnung_registrieren();
     zahlensysteme_registrieren();
     komplex_registrieren();
+    fraktale_registrieren();
+    fft_registrieren();
+    fourieranalyse_registrieren();
 }
 
 } // namespace zol

@@ -3,7 +3,7 @@
 #include "engine/fktbaum.h"
 #include "engine/reellefunktion.h"
 #include "engine/zahlformat.h"
-#include "modules/analysis/funktionseingabe.h"
+#include "shell/formeln/funktionseingabe.h"
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/rahmen/felder.h"
 #include "shell/rahmen/stringgrid.h"

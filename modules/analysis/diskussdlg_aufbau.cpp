@@ -1,7 +1,7 @@
 // Layout of the curve discussion window: the notebook with the pages "Funktion" and "Konstante"
 // above the result grid, the frame's menus and tool bar, and the grid's context menu.
 #include "modules/analysis/diskussdlg.h"
-#include "modules/analysis/funktionseingabe.h"
+#include "shell/formeln/funktionseingabe.h"
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/rahmen/felder.h"
 #include "shell/rahmen/stringgrid.h"

@@ -1,7 +1,7 @@
 #include "modules/analysis/wertedlg.h"
 
 #include "engine/fktbaum.h"
-#include "modules/analysis/funktionseingabe.h"
+#include "shell/formeln/funktionseingabe.h"
 #include "modules/analysis/wertetabellenrechnung.h"
 #include "shell/dienste/meldungsdienst.h"
 #include "shell/eingabe/zahleingaben.h"

@@ -1,6 +1,6 @@
 // Layout of the value table window: the notebook with the pages "Funktion" and "Konstante"
 // above the grid, the frame's menus and tool bar, and the grid's context menu.
-#include "modules/analysis/funktionseingabe.h"
+#include "shell/formeln/funktionseingabe.h"
 #include "modules/analysis/wertedlg.h"
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/rahmen/felder.h"

@@ -1,4 +1,4 @@
-#include "modules/analysis/funktionseingabe.h"
+#include "shell/formeln/funktionseingabe.h"
 
 #include "engine/fktbaum.h"
 #include "shell/dienste/meldungsdienst.h"

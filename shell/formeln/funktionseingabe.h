@@ -1,6 +1,6 @@
 #pragma once
-// Pieces the analysis windows share around their function field: the "Projektformel" button
-// that puts a project formula into the field, and looking the definition up. Drawing in a plot
+// Pieces every window with a function field shares: the "Projektformel" button that puts a
+// project formula into the field, and looking the definition up. Drawing in a plot
 // window is in shell/zeichnen/uebergabe.h.
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
-// Opens a lesson template the way the main window does, so the algebra window tests (fractions
-// and primes) can check that their template comes up with its window and file.
+// Opens a lesson template the way the main window does, so a window's tests can check that its
+// template comes up with its window and file.
 #include "shell/projekt/winrestorer.h"
 #include "shell/rahmen/modulfenster.h"
 

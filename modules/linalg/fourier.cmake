@@ -1,0 +1,6 @@
+# Sources of the Fourier analysis window (Tfouranadlg).
+target_sources(zol_linalg PRIVATE
+    fourierrechnung.cpp
+    fourierdlg.cpp
+    fourierdlg_aufbau.cpp
+)
