@@ -129,50 +129,17 @@ void Tbruchdlg::aufbauen() {
 }
 
 void Tbruchdlg::befehleAufbauen() {
-    struct Rechnen {
-        const char* name;
-        const char* text;
-        const char* hinweis;
-        const char* knopf;
-        bruch::Rechenart art;
-    };
-    const Rechnen rechnen[] = {
-        {"Addieren1", "&Addieren", "Addieren", "+", bruch::Rechenart::plus},
-        {"Subtrahieren1", "&Subtrahieren", "Subtrahieren", "-", bruch::Rechenart::minus},
-        {"Multiplizieren1", "&Multiplizieren", "Multiplizieren", "*", bruch::Rechenart::mal},
-        {"Dividieren1", "&Dividieren", "Dividieren", "/", bruch::Rechenart::durch},
-    };
-    auto* leiste = findChild<QToolBar*>(QStringLiteral("Werkzeugleiste"));
-    for (const Rechnen& r : rechnen) {
-        QAction* a = eigenerBefehl(QString::fromLatin1(r.name), QString::fromLatin1(r.text),
-                                   QStringLiteral("&Rechne"), QString::fromLatin1(r.hinweis),
-                                   QString::fromLatin1(r.knopf));
-        const bruch::Rechenart art = r.art;
-        connect(a, &QAction::triggered, this, [this, art] { operation(art); });
-        // The operation buttons have red captions.
-        for (QToolButton* knopf :
-             leiste ? leiste->findChildren<QToolButton*>() : QList<QToolButton*>{})
-            if (knopf->defaultAction() == a)
-                knopf->setStyleSheet(
-                    QStringLiteral("QToolButton { color: #c00000; font-weight: bold; }"));
-    }
+    static constexpr bruch::Rechenart arten[] = {bruch::Rechenart::plus, bruch::Rechenart::minus,
+                                                 bruch::Rechenart::mal, bruch::Rechenart::durch};
+    grundrechenarten(
+        {QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("*"), QStringLiteral("/")},
+        [this](int i) { operation(arten[i]); }, QStringLiteral("&Rechne"), QStringLiteral("1"));
     for (int n : {1, 2}) {
         QAction* a = eigenerBefehl(
             QStringLiteral("ErgebnisBruch%1").arg(n) + QLatin1Char('1'),
             QStringLiteral("Ergebnis -> Bruch &%1").arg(n), QStringLiteral("&Bearbeiten"),
             QStringLiteral("Ergebnis -> Bruch %1").arg(n), QStringLiteral(">B%1").arg(n));
         connect(a, &QAction::triggered, this, [this, n] { ergebnisNachBruch(n); });
-    }
-    // The window's own menus stand between "Datei" and "Eigenschaften".
-    QMap<QString, QAction*> menues;
-    for (QAction* a : menuBar()->actions())
-        if (a->menu() != nullptr) menues.insert(a->menu()->title(), a);
-    QAction* hilfe = menues.value(QStringLiteral("&Hilfe"));
-    for (const char* titel : {"&Bearbeiten", "&Rechne", "&Eigenschaften"}) {
-        QAction* a = menues.value(QString::fromLatin1(titel));
-        if (a == nullptr || hilfe == nullptr) continue;
-        menuBar()->removeAction(a);
-        menuBar()->insertAction(hilfe, a);
     }
 }
 

@@ -135,29 +135,16 @@ QWidget* Tkomplexdlg::operandAufbauen(int operand, QWidget* eltern) {
     return gruppe;
 }
 
-// The four operations share one handler that tells them by the command's tag (1 to 4).
+// The four operations under "&Rechne" and as buttons; the result hand-overs under "&Bearbeiten".
 void Tkomplexdlg::befehleAufbauen() {
-    const QString rechne = QStringLiteral("&Rechne");
-    struct Operation {
-        const char* name;
-        const char* text;
-        const char* hinweis;
-        const char* knopf;
-        Komplexart art;
-    };
-    const Operation operationen[] = {
-        {"Addieren", "&Addieren", "Addieren", "+", Komplexart::plus},
-        {"Subtrahieren", "&Subtrahieren", "Subtrahieren", "-", Komplexart::minus},
-        {"Multiplizieren", "&Multiplizieren", "Multiplizieren", "*", Komplexart::mal},
-        {"Dividieren", "&Dividieren", "Dividieren", "/", Komplexart::geteilt},
-    };
-    for (const Operation& o : operationen) {
-        QAction* a = eigenerBefehl(QString::fromLatin1(o.name), QString::fromLatin1(o.text), rechne,
-                                   QString::fromLatin1(o.hinweis), QString::fromLatin1(o.knopf));
-        a->setData(static_cast<int>(o.art));
-        connect(a, &QAction::triggered, this,
-                [this, a] { rechnen(static_cast<Komplexart>(a->data().toInt())); });
-    }
+    static constexpr Komplexart arten[] = {Komplexart::plus, Komplexart::minus, Komplexart::mal,
+                                           Komplexart::geteilt};
+    const QList<QAction*> operationen = grundrechenarten(
+        {QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("*"), QStringLiteral("/")},
+        [this](int i) { rechnen(arten[i]); });
+    // Each operation carries its tag (1 to 4), as the window's one handler knows them.
+    for (int i = 0; i < 4; ++i)
+        operationen[i]->setData(static_cast<int>(arten[i]));
     for (int operand = 1; operand <= 2; ++operand) {
         QAction* a = eigenerBefehl(QStringLiteral("ErgebnisZahl%1").arg(operand),
                                    QStringLiteral("Ergebnis -> Zahl &%1").arg(operand),

@@ -138,24 +138,11 @@ QWidget* Tzahlsysdlg::ergebnisseAufbauen(QWidget* eltern) {
 // under "&Bearbeiten"; the field exits for batch mode only.
 void Tzahlsysdlg::befehleAufbauen() {
     const QString rechne = QStringLiteral("&Rechne");
-    struct Operation {
-        const char* name;
-        const char* text;
-        const char* hinweis;
-        const char* knopf;
-        Rechenart art;
-    };
-    const Operation operationen[] = {
-        {"Addieren", "&Addieren", "Addieren", "+", Rechenart::plus},
-        {"Subtrahieren", "&Subtrahieren", "Subtrahieren", "-", Rechenart::minus},
-        {"Multiplizieren", "&Multiplizieren", "Multiplizieren", "*", Rechenart::mal},
-        {"Dividieren", "&Dividieren", "Dividieren", ":", Rechenart::geteilt},
-    };
-    for (const Operation& o : operationen) {
-        QAction* a = eigenerBefehl(QString::fromLatin1(o.name), QString::fromLatin1(o.text), rechne,
-                                   QString::fromLatin1(o.hinweis), QString::fromLatin1(o.knopf));
-        connect(a, &QAction::triggered, this, [this, art = o.art] { rechnen(art); });
-    }
+    static constexpr Rechenart arten[] = {Rechenart::plus, Rechenart::minus, Rechenart::mal,
+                                          Rechenart::geteilt};
+    grundrechenarten(
+        {QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("*"), QStringLiteral(":")},
+        [this](int i) { rechnen(arten[i]); }, rechne);
     QAction* t = eigenerBefehl(QStringLiteral("Tabelle1"), QStringLiteral("&Tabelle"), rechne,
                                QStringLiteral("Tabelle"), QStringLiteral("T"));
     connect(t, &QAction::triggered, this, [this] { tabelle(); });

@@ -61,6 +61,9 @@ QPointer<Tmodulfenster>& tabellenkalkulation() {
     return fenster;
 }
 
+// Compute and operation buttons: words in red, as pupils know them.
+constexpr const char* rot_fett = "QToolButton { color: #c00000; font-weight: bold; }";
+
 bool& nachfragen_aus() {
     static bool aus = false;
     return aus;
@@ -227,27 +230,43 @@ bool aenderungenBehandeln(const QList<Tmodulfenster*>& fenster, QWidget* eltern)
 QAction* Tmodulfenster::eigenerBefehl(const QString& name, const QString& text,
                                       const QString& menue, const QString& hinweis,
                                       const QString& knopftext) {
+    return befehlAnlegen(name, text, menue, hinweis, knopftext, false);
+}
+
+QAction* Tmodulfenster::befehlAnlegen(const QString& name, const QString& text,
+                                      const QString& menue, const QString& hinweis,
+                                      const QString& knopftext, bool rot) {
     auto* a = new QAction(text, this);
     a->setObjectName(name);
     if (!hinweis.isEmpty()) a->setToolTip(hinweis);
     if (!knopftext.isEmpty()) a->setIconText(knopftext);
     eigeneBefehle_ << a;
-    const EigenerEintrag e{a, menue, knopftext, !hinweis.isEmpty()};
+    const EigenerEintrag e{a, menue, knopftext, !hinweis.isEmpty(), rot};
     eigeneEintraege_ << e;
     // Before the frame is built the entry waits for it, so the frame's menus come first.
     if (werkzeugleiste_ != nullptr) eigenenBefehlPlatzieren(e);
     return a;
 }
 
+// A frame menu that a window's own command opens ("&Bearbeiten") takes its standard place; a menu
+// of the window's own stands after the frame's working menus, before the settings and help.
 QMenu* Tmodulfenster::menueFuer(const QString& titel) {
-    QAction* hilfe = nullptr;
+    static const QStringList rahmenmenues = {
+        QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"), QStringLiteral("&Ausgabe"),
+        QStringLiteral("&Eigenschaften"), QStringLiteral("&Hilfe")};
+    const qsizetype eigener_platz = rahmenmenues.indexOf(QStringLiteral("&Eigenschaften"));
+    const qsizetype platz = rahmenmenues.indexOf(titel); // -1: a menu of the window's own
+    QAction* davor = nullptr;
     for (QAction* a : menuBar()->actions()) {
         if (a->menu() == nullptr) continue;
         if (a->menu()->title() == titel) return a->menu();
-        if (a->menu()->title() == QLatin1String("&Hilfe")) hilfe = a;
+        const qsizetype p = rahmenmenues.indexOf(a->menu()->title());
+        const bool dahinter =
+            platz < 0 ? p >= eigener_platz : p > platz || (p < 0 && platz < eigener_platz);
+        if (davor == nullptr && dahinter) davor = a;
     }
     auto* m = new QMenu(titel, this);
-    menuBar()->insertMenu(hilfe, m);
+    menuBar()->insertMenu(davor, m);
     return m;
 }
 
@@ -261,9 +280,25 @@ void Tmodulfenster::eigenenBefehlPlatzieren(const EigenerEintrag& e) {
         knopf->setDefaultAction(e.aktion);
         knopf->setToolButtonStyle(Qt::ToolButtonTextOnly);
         knopf->setMinimumWidth(28);
+        if (e.rot) knopf->setStyleSheet(QString::fromLatin1(rot_fett));
         werkzeugleiste_->insertWidget(eigeneKnoepfe_, knopf);
     }
     eigeneKnoepfe_->setVisible(true);
+}
+
+QList<QAction*> Tmodulfenster::grundrechenarten(const QStringList& knoepfe,
+                                                std::function<void(int)> rechnen,
+                                                const QString& menue, const QString& namenszusatz) {
+    static const char* const namen[] = {"Addieren", "Subtrahieren", "Multiplizieren", "Dividieren"};
+    QList<QAction*> aktionen;
+    for (int i = 0; i < 4; ++i) {
+        const QString name = QString::fromLatin1(namen[i]);
+        QAction* a = befehlAnlegen(name + namenszusatz, QLatin1Char('&') + name, menue, name,
+                                   knoepfe.value(i), true);
+        connect(a, &QAction::triggered, this, [rechnen, i] { rechnen(i); });
+        aktionen << a;
+    }
+    return aktionen;
 }
 
 QAction* Tmodulfenster::nullSetzenAnbieten(const QList<TStringGrid*>& gitter) {
@@ -363,8 +398,7 @@ void Tmodulfenster::rahmenAufbauen(const QList<Befehl>& angebot) {
             knopf->setDefaultAction(aktion(b));
             knopf->setToolButtonStyle(Qt::ToolButtonTextOnly);
             knopf->setText(QStringLiteral("Rechne"));
-            knopf->setStyleSheet(
-                QStringLiteral("QToolButton { color: #c00000; font-weight: bold; }"));
+            knopf->setStyleSheet(QString::fromLatin1(rot_fett));
             werkzeugleiste_->addWidget(knopf);
             continue;
         }

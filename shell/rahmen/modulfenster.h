@@ -125,10 +125,18 @@ protected:
                                                             Befehl::alles_auswaehlen});
     // A command of the window's own that batch mode can run by its object name. With a menu
     // caption it stands in that menu (a frame menu such as "&Bearbeiten", or a menu of its own,
-    // placed before "&Hilfe"); with a hint it gets a tool button after the compute button,
-    // showing knopftext as its face when given (operation buttons such as "+" or ">B1").
+    // placed before "&Eigenschaften" and "&Hilfe"); with a hint it gets a tool button after the
+    // compute button, showing knopftext as its face when given (operation buttons such as "+" or
+    // ">B1").
     QAction* eigenerBefehl(const QString& name, const QString& text, const QString& menue = {},
                            const QString& hinweis = {}, const QString& knopftext = {});
+    // The four basic operations as commands of the window's own, "&Addieren" … "&Dividieren"
+    // under menue, each with an operation button showing its face from knoepfe ("+", "-", "*",
+    // "/"), red like the compute button. rechnen gets 0 to 3 in that order. The commands are
+    // named "Addieren" … "Dividieren" plus namenszusatz.
+    QList<QAction*> grundrechenarten(const QStringList& knoepfe, std::function<void(int)> rechnen,
+                                     const QString& menue = QStringLiteral("&Rechne"),
+                                     const QString& namenszusatz = {});
     // The command "&Null setzen" under "&Bearbeiten": "0" into every input cell of the grids.
     QAction* nullSetzenAnbieten(const QList<TStringGrid*>& gitter);
     // Lines refused by "Ergebnisse definieren" are skipped without a message (windows whose
@@ -157,7 +165,10 @@ private:
         QString menue;
         QString knopftext;
         bool knopf;
+        bool rot; // an operation button, red like the compute button
     };
+    QAction* befehlAnlegen(const QString& name, const QString& text, const QString& menue,
+                           const QString& hinweis, const QString& knopftext, bool rot);
     void eigenenBefehlPlatzieren(const EigenerEintrag& e);
     QMenu* menueFuer(const QString& titel);
     void aenderungenVerfolgen(QWidget* steuerelement);

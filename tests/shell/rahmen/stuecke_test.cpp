@@ -152,15 +152,17 @@ TEST(Stuecke, ErgebnisfelderDefinierenUndGehenInsRechnenfenster) {
 
 TEST(Stuecke, EigeneBefehleInMenueUndWerkzeugleiste) {
     Stueckfenster f;
-    EXPECT_EQ(menuetitel(f), (QStringList{"&Datei", "&Bearbeiten", "&Ausgabe", "&Eigenschaften",
-                                          "&Operationen", "&Hilfe"}));
+    EXPECT_EQ(menuetitel(f), (QStringList{"&Datei", "&Bearbeiten", "&Ausgabe", "&Operationen",
+                                          "&Eigenschaften", "&Hilfe"}));
     QAction* plus = f.findChild<QAction*>("Plus");
     ASSERT_NE(plus, nullptr);
     EXPECT_EQ(plus->toolTip(), "Addieren");
     // "&Null setzen" stands last under "&Bearbeiten".
-    for (QAction* a : f.menuBar()->actions())
-        if (a->menu() && a->menu()->title() == "&Bearbeiten")
+    for (QAction* a : f.menuBar()->actions()) {
+        if (a->menu() && a->menu()->title() == "&Bearbeiten") {
             EXPECT_EQ(a->menu()->actions().last()->text(), "&Null setzen");
+        }
+    }
     // The operation button shows its face and follows the compute button.
     auto* leiste = f.findChild<QToolBar*>("Werkzeugleiste");
     ASSERT_NE(leiste, nullptr);
