@@ -3,6 +3,7 @@
 // between two events of the window's thread while a picture is drawn.
 //
 //   build/bench/algebra/fraktal_bench --benchmark_filter=Bild
+#include "bench/hilfe/qt_main.h"
 #include "modules/algebra/fraktaldlg.h"
 #include "modules/algebra/fraktalrechnung.h"
 
@@ -143,11 +144,4 @@ BENCHMARK(BM_EreignisseWaehrendDesZeichnens)
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ZOL_QT_BENCHMARK_MAIN()

@@ -5,6 +5,7 @@
 //
 //   build/bench/algebra/primzahlen_bench --benchmark_repetitions=3
 //   --benchmark_report_aggregates_only
+#include "bench/hilfe/qt_main.h"
 #include "modules/algebra/primzahldlg.h"
 #include "modules/algebra/primzahlrechnung.h"
 #include "shell/dienste/konsolenmeldungen.h"
@@ -125,12 +126,4 @@ BENCHMARK_CAPTURE(
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ZOL_QT_BENCHMARK_MAIN()

@@ -4,6 +4,7 @@
 //
 //   build/bench/algebra/zahlensysteme_bench --benchmark_repetitions=5
 //       --benchmark_report_aggregates_only
+#include "bench/hilfe/qt_main.h"
 #include "modules/algebra/zahlensystemrechnung.h"
 #include "modules/algebra/zahlsysdlg.h"
 
@@ -47,12 +48,4 @@ BENCHMARK(BM_FensterTabelle)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ZOL_QT_BENCHMARK_MAIN()

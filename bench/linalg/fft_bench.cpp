@@ -3,6 +3,7 @@
 // which grows both grids. Each should stay well below 50 ms.
 //
 //   build/bench/linalg/fft_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only
+#include "bench/hilfe/qt_main.h"
 #include "modules/linalg/fftdlg.h"
 #include "modules/linalg/fftrechnung.h"
 #include "shell/eingabe/zahleingaben.h"
@@ -73,12 +74,4 @@ BENCHMARK(BM_FensterPotenzNeun)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ZOL_QT_BENCHMARK_MAIN()

@@ -3,6 +3,7 @@
 // points, M = 20 and N = 10 000 (goal 0.2 s); and the table function alone.
 //
 //   build/bench/linalg/fourier_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only
+#include "bench/hilfe/qt_main.h"
 #include "modules/linalg/fourierdlg.h"
 #include "modules/linalg/fourierrechnung.h"
 #include "shell/eingabe/zahleingaben.h"
@@ -77,12 +78,4 @@ BENCHMARK(BM_Tabellenfunktion1000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ZOL_QT_BENCHMARK_MAIN()

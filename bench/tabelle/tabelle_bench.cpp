@@ -3,6 +3,7 @@
 // of that sheet, and pasting 32000 characters of text into a new window.
 //
 //   build/bench/tabelle/tabelle_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only
+#include "bench/hilfe/qt_main.h"
 #include "modules/analysis/tabellenrechnung.h"
 
 #include "engine/fktbaum.h"
@@ -143,12 +144,4 @@ BENCHMARK(BM_FensterGroesse)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ZOL_QT_BENCHMARK_MAIN()

@@ -10,23 +10,11 @@
 
 namespace zol {
 
-namespace {
-
-// Brought into range, and written back when the text does not show the number used (an
-// emptied field shows 0, a denominator typed as 0 shows 1).
-qint32 ganz_lesen(TlongintEdit& feld) {
-    const qint32 n = felder::imBereich(feld);
-    if (feld.text() != QString::number(n)) feld.setValue(n);
-    return n;
-}
-
-} // namespace
-
 bruch::Bruch Tbruchdlg::lesen(Operand& o) {
     bruch::Bruch b;
-    b.ganze = ganz_lesen(*o.ganze);
-    b.zaehler = ganz_lesen(*o.zaehler);
-    b.nenner = ganz_lesen(*o.nenner);
+    b.ganze = felder::verwendeterWert(*o.ganze);
+    b.zaehler = felder::verwendeterWert(*o.zaehler);
+    b.nenner = felder::verwendeterWert(*o.nenner);
     return b;
 }
 

@@ -13,14 +13,6 @@ namespace zol {
 
 namespace {
 
-// Brought into range, and written back when the text does not show the number used (an
-// emptied field or a 0 shows 1), so the page shows what was computed.
-qint32 ganz_lesen(TlongintEdit& feld) {
-    const qint32 n = felder::imBereich(feld);
-    if (feld.text() != QString::number(n)) feld.setValue(n);
-    return n;
-}
-
 // Each memo's text is set once, replacing the old one: a memo that grows line by line would lay
 // itself out again for every line.
 void zeigen(QPlainTextEdit& memo, const primzahlen::Memotext& text) {
@@ -45,16 +37,16 @@ void Tprimdlg::rechne() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     switch (seite) {
     case 0: {
-        const primzahlen::Primseite s =
-            primzahlen::primseite(ganz_lesen(*longintEdit1), ganz_lesen(*longintEdit2));
+        const primzahlen::Primseite s = primzahlen::primseite(
+            felder::verwendeterWert(*longintEdit1), felder::verwendeterWert(*longintEdit2));
         zeigen(*Memo1, s.primzahlen);
         zeigen(*Memo2, s.faktoren);
         abgebrochen = s.primzahlen.abgebrochen() || s.faktoren.abgebrochen();
         break;
     }
     case 1: {
-        const qint32 a = ganz_lesen(*longintEdit3);
-        const qint32 b = ganz_lesen(*longintEdit4);
+        const qint32 a = felder::verwendeterWert(*longintEdit3);
+        const qint32 b = felder::verwendeterWert(*longintEdit4);
         const primzahlen::Memotext t = primzahlen::ggt_kgv(a, b, longintEdit3->text().toStdString(),
                                                            longintEdit4->text().toStdString());
         zeigen(*Memo3, t);
@@ -62,17 +54,17 @@ void Tprimdlg::rechne() {
         break;
     }
     case 2: {
-        const primzahlen::Memotext t =
-            primzahlen::teilermengen(ganz_lesen(*longintEdit5), ganz_lesen(*longintEdit6));
+        const primzahlen::Memotext t = primzahlen::teilermengen(
+            felder::verwendeterWert(*longintEdit5), felder::verwendeterWert(*longintEdit6));
         zeigen(*Memo4, t);
         abgebrochen = t.abgebrochen();
         break;
     }
     case 3: {
-        const qint32 von = ganz_lesen(*longintEdit7);
-        const qint32 bis = ganz_lesen(*longintEdit9);
+        const qint32 von = felder::verwendeterWert(*longintEdit7);
+        const qint32 bis = felder::verwendeterWert(*longintEdit9);
         const primzahlen::Memotext t =
-            primzahlen::vielfachmengen(von, bis, ganz_lesen(*longintEdit8));
+            primzahlen::vielfachmengen(von, bis, felder::verwendeterWert(*longintEdit8));
         zeigen(*Memo5, t);
         abgebrochen = t.abgebrochen();
         break;

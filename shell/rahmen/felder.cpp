@@ -143,6 +143,12 @@ qint32 imBereich(TlongintEdit& feld) {
     return feld.Value();
 }
 
+qint32 verwendeterWert(TlongintEdit& feld) {
+    const qint32 n = imBereich(feld);
+    if (feld.text() != QString::number(n)) feld.setValue(n);
+    return n;
+}
+
 qint32 begrenzterWert(const Tspineditin& feld) {
     const qint32 n = feld.Value();
     if (feld.MinValue() == feld.MaxValue()) return n;

@@ -72,6 +72,9 @@ bool gitterLesen(const TStringGrid& gitter, const QRect& bereich,
 // sees it; the result is the value then in the field.
 long double imBereich(TextendEdit& feld);
 qint32 imBereich(TlongintEdit& feld);
+// Brought into range, and written back when the text does not show the number used (an emptied
+// field shows the 0 or the smallest value it stands for), so the window shows what it computed.
+qint32 verwendeterWert(TlongintEdit& feld);
 qint32 imBereich(Tspineditin& feld);
 long double imBereich(TSpinEditex& feld);
 // The value a computation may use right now without touching the field: the field's value
