@@ -1,0 +1,1 @@
+// The stochastics windows arrive one by one; this keeps the library valid before the first.
