@@ -1,6 +1,5 @@
 #include "modules/algebra/komplexrechnung.h"
 
-#include "engine/hilfen.h"
 #include "engine/reellefunktion.h"
 
 #include <cmath>
@@ -9,53 +8,22 @@ namespace zol {
 
 namespace {
 
-// The angle in radians.
-long double im_bogenmass(long double phi, Winkeleinheit einheit) {
-    return phi * pi_ld / halbe_drehung(einheit);
-}
-
 bool endlich(const Komplexzahl& z) {
     return std::isfinite(z.a) && std::isfinite(z.b) && std::isfinite(z.r) && std::isfinite(z.phi);
 }
 
 } // namespace
 
-long double halbe_drehung(Winkeleinheit einheit) {
-    switch (einheit) {
-    case Winkeleinheit::grad:
-        return 180;
-    case Winkeleinheit::radiant:
-        return pi_ld;
-    case Winkeleinheit::gon:
-        break;
-    }
-    return 200;
-}
-
 void polar_aus_normal(Komplexzahl& z, Winkeleinheit einheit) {
-    const long double h = halbe_drehung(einheit);
-    const long double a = z.a;
-    const long double b = z.b;
-    z.r = std::hypot(a, b);
-    const long double rho = a == 0 ? h / 2 : std::atan(std::fabs(b) / std::fabs(a)) * h / pi_ld;
-    if (a > 0 && b >= 0)
-        z.phi = rho;
-    else if (a <= 0 && b > 0)
-        z.phi = h - rho;
-    else if (a < 0 && b < 0)
-        z.phi = h + rho;
-    else if (a < 0 && b == 0)
-        z.phi = h;
-    else if (a >= 0 && b < 0)
-        z.phi = 2 * h - rho;
-    else
-        z.phi = 0; // a = b = 0
+    const Polarkoordinaten p = polar_aus_kartesisch({z.a, z.b}, einheit);
+    z.r = p.r;
+    z.phi = p.phi;
 }
 
 void normal_aus_polar(Komplexzahl& z, Winkeleinheit einheit) {
-    const long double phi = im_bogenmass(z.phi, einheit);
-    z.a = z.r * std::cos(phi);
-    z.b = z.r * std::sin(phi);
+    const Vektor2 v = kartesisch_aus_polar({z.r, z.phi}, einheit);
+    z.a = v.x;
+    z.b = v.y;
 }
 
 std::string_view komplexzeichen(Komplexart art) {

@@ -2,15 +2,12 @@
 // The complex numbers window's arithmetic, free of the window: normal form a + b·i and polar
 // form r·E(φ) of one number, with φ in degrees, radians or gon, the four operations and the two
 // equation texts the window shows.
+#include "modules/kern/geometrie.h"
+
 #include <string>
 #include <string_view>
 
 namespace zol {
-
-enum class Winkeleinheit { grad, radiant, gon };
-
-// The half turn H in the unit: 180, π or 200.
-long double halbe_drehung(Winkeleinheit einheit);
 
 // One number in both forms.
 struct Komplexzahl {

@@ -1,0 +1,2 @@
+#Plane and space geometry core.
+target_sources(zol_kern PRIVATE geometrie.cpp)
