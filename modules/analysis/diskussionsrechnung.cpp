@@ -112,6 +112,7 @@ Diskussionspunkt punkt_bei(const Diskussionsfunktion& f, long double x, int schr
     d.x = x;
     d.y = f(x).wert;
     d.grenzeErreicht = schritte == g.grenze;
+    d.verfeinert = true;
     return d;
 }
 

@@ -52,6 +52,8 @@ struct Diskussionspunkt {
     Art art = punkt; // extreme points only
     // The refinement ended with its counter at the limit (not for a zero hit by a sample).
     bool grenzeErreicht = false;
+    // Found by a refinement; false for a zero hit by a sample.
+    bool verfeinert = false;
 };
 using Diskussionspunkte = std::vector<Diskussionspunkt>;
 
