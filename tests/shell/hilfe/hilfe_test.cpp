@@ -83,7 +83,8 @@ TEST_F(Hilfe, EinFensterFuerAlleKontexte) {
         {150, "zahlenformat.html", ""},
         {0, "inhalt.html", ""},
         {195, "funktionen.html", "diskussion"},
-        {340, "stochastik.html", "binomial"},
+        {340, "binomial.html", ""},
+        {240, "geraden_parabeln.html", "parabel"},
     };
     for (const Fall& fall : faelle) {
         hilfe_anzeigen(fall.kontext, nullptr);

@@ -91,7 +91,8 @@ TEST(Hilfeseiten, KontexteDerDialogeUndDesInhalts) {
         {150, "zahlenformat.html", "Das Zahlenformat"},
         {170, "tabellenkalkulation.html", "Tabellenkalkulation"},
         {90, "funktionen.html#wertetabelle", "Funktionen"},
-        {435, "geometrie_ebene.html#vektoren", "Ebene Geometrie"},
+        {435, "vektoren_ebene.html", "Vektoren / Koordinaten"},
+        {240, "geraden_parabeln.html#parabel", "Gerade, Parabel, Parabel-Gerade"},
     };
     for (const Fall& f : faelle) {
         EXPECT_EQ(hilfeziel(f.kontext), QString::fromUtf8(f.ziel)) << f.kontext;

@@ -1,5 +1,6 @@
 // Every registered window kind: its data file, written and read back, restores every control.
 #include "app/fensterliste.h"
+#include "shell/eingabe/ergebnisfeld.h"
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/rahmen/komponentenblock.h"
 #include "shell/rahmen/modulfenster.h"
@@ -26,7 +27,10 @@ void verstellen(Tmodulfenster& f) {
     int n = 0;
     for (QWidget* w : f.komponenten()) {
         ++n;
-        if (auto* e = qobject_cast<QLineEdit*>(w))
+        // A result field is read-only: it only ever shows values computed for it.
+        if (auto* r = qobject_cast<Tergebnisfeld*>(w))
+            r->zeige(n + 10);
+        else if (auto* e = qobject_cast<QLineEdit*>(w))
             e->setText(QString::number(n + 10));
         else if (auto* s = qobject_cast<Tspinbasis*>(w))
             s->setText(QString::number(n));
