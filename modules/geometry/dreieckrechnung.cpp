@@ -271,7 +271,7 @@ long double schritt_fuer(long double spanne) {
 } // namespace
 
 Dreiecksbereich dreiecksbereich(const std::array<Vektor2, 3>& ecken, long double breite,
-                               long double hoehe) {
+                                long double hoehe) {
     Dreiecksbereich z;
     long double xmin = ecken[0].x, xmax = xmin, ymin = ecken[0].y, ymax = ymin;
     for (const Vektor2& p : ecken) {

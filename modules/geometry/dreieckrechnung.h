@@ -54,6 +54,6 @@ struct Dreiecksbereich {
     long double ymin = 0, ymax = 1, yskala = 1;
 };
 Dreiecksbereich dreiecksbereich(const std::array<Vektor2, 3>& ecken, long double breite,
-                               long double hoehe);
+                                long double hoehe);
 
 } // namespace zol

@@ -79,12 +79,9 @@ TEST_F(Hilfe, EinFensterFuerAlleKontexte) {
         const char* anker; // expected at the top of the view, or empty
     };
     const Fall faelle[] = {
-        {120, "projektformeln.html", ""},
-        {150, "zahlenformat.html", ""},
-        {0, "inhalt.html", ""},
-        {195, "funktionen.html", "diskussion"},
-        {340, "binomial.html", ""},
-        {240, "geraden_parabeln.html", "parabel"},
+        {120, "projektformeln.html", ""}, {150, "zahlenformat.html", ""},
+        {0, "inhalt.html", ""},           {195, "funktionen.html", "diskussion"},
+        {340, "binomial.html", ""},       {240, "geraden_parabeln.html", "parabel"},
     };
     for (const Fall& fall : faelle) {
         hilfe_anzeigen(fall.kontext, nullptr);
