@@ -44,12 +44,14 @@ bool Tgebrochdlg::laden(const QString& datei) {
     return ok;
 }
 
-void Tgebrochdlg::rechne() {
+void Tgebrochdlg::rechne() { berechnen(); }
+
+bool Tgebrochdlg::berechnen() {
     const int gz = felder::imBereich(*spineditin1);
     const int gn = felder::imBereich(*spineditin2);
     polynom::Polynom zaehler, nenner;
-    if (!polynomgitter::lesen(*StringGrid1, Lage::spalten, gz, zaehler, this)) return;
-    if (!polynomgitter::lesen(*StringGrid2, Lage::spalten, gn, nenner, this)) return;
+    if (!polynomgitter::lesen(*StringGrid1, Lage::spalten, gz, zaehler, this)) return false;
+    if (!polynomgitter::lesen(*StringGrid2, Lage::spalten, gn, nenner, this)) return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const Gebrochenergebnis e = gebrochene_funktion(zaehler, nenner, format().toStdString());
     QStringList zeilen;
@@ -58,10 +60,12 @@ void Tgebrochdlg::rechne() {
     Memo1->setPlainText(zeilen.join(QLatin1Char('\n')));
     QApplication::restoreOverrideCursor();
     if (!e.meldung.empty()) meldung(QString::fromStdString(e.meldung), this);
+    return true;
 }
 
 void Tgebrochdlg::zeichnen() {
-    rechne();
+    // After a refused cell the memo still holds the previous result: nothing to draw then.
+    if (!berechnen()) return;
     const QStringList zeilen = Memo1->toPlainText().split(QLatin1Char('\n'));
     for (const QString& z : zeilen)
         if (z.startsWith(QStringLiteral("ratfkt(x)="))) {

@@ -28,6 +28,8 @@ public:
 
 private:
     void aufbauen();
+    // Computes and fills the memo; false when a cell was refused (the memo is left as it was).
+    bool berechnen();
     void gradAnpassen(int welches, int grad);
     void nachLaden(int welches);
 

@@ -30,11 +30,13 @@ bool TPolynomedlg::laden(const QString& datei) {
     return ok;
 }
 
-void TPolynomedlg::rechne() {
+void TPolynomedlg::rechne() { berechnen(); }
+
+bool TPolynomedlg::berechnen() {
     const int grad = felder::imBereich(*spineditin1);
     if (grad != grad_) gradAnpassen(grad);
     polynom::Polynom p;
-    if (!polynomgitter::lesen(*StringGrid1, Lage::spalten, grad, p, this)) return;
+    if (!polynomgitter::lesen(*StringGrid1, Lage::spalten, grad, p, this)) return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const Polynomergebnis e = polynomfunktion(p, format().toStdString());
     QStringList zeilen;
@@ -43,10 +45,12 @@ void TPolynomedlg::rechne() {
     Memo1->setPlainText(zeilen.join(QLatin1Char('\n')));
     QApplication::restoreOverrideCursor();
     if (!e.meldung.empty()) meldung(QString::fromStdString(e.meldung), this);
+    return true;
 }
 
 void TPolynomedlg::zeichnen() {
-    rechne();
+    // After a refused cell the memo still holds the previous result: nothing to draw then.
+    if (!berechnen()) return;
     const QStringList zeilen = Memo1->toPlainText().split(QLatin1Char('\n'));
     for (const QString& z : zeilen)
         if (z.startsWith(QStringLiteral("poly(x)="))) {

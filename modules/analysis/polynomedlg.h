@@ -32,6 +32,8 @@ public:
 
 private:
     void aufbauen();
+    // Computes and fills the memo; false when a cell was refused (the memo is left as it was).
+    bool berechnen();
     void gradAnpassen(int grad);
 
     Tspineditin* spineditin1 = nullptr;

@@ -228,6 +228,19 @@ TEST_F(Polynome, ZeichnenGibtPolyAnEinZeichenfenster) {
     delete zeichnung;
 }
 
+// A refused cell leaves the previous result in the memo; "Zeichnen" must not draw it.
+TEST_F(Polynome, ZeichnenNachFehlerhafterZelleZeichnetNichts) {
+    TPolynomedlg f;
+    eingeben(f, {"1", "0", "-4"});
+    f.rechne();
+    gitter(f)->setCell(2, 1, "a");
+    const QWidgetList vorher = QApplication::topLevelWidgets();
+    f.ausfuehren(Befehl::zeichnen);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(!vorher.contains(w) && qobject_cast<Tdialogfkt*>(w));
+    EXPECT_EQ(dienst.meldungen, QStringList({"Fehler bei der Eingabe von: x^1"}));
+}
+
 TEST_F(Polynome, Stapelbetrieb) {
     std::ostringstream aus, err;
     const int code = stapel_ausfuehren(
