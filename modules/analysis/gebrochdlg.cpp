@@ -44,7 +44,9 @@ bool Tgebrochdlg::laden(const QString& datei) {
     return ok;
 }
 
-void Tgebrochdlg::rechne() { berechnen(); }
+void Tgebrochdlg::rechne() {
+    berechnen();
+}
 
 bool Tgebrochdlg::berechnen() {
     const int gz = felder::imBereich(*spineditin1);

@@ -30,7 +30,9 @@ bool TPolynomedlg::laden(const QString& datei) {
     return ok;
 }
 
-void TPolynomedlg::rechne() { berechnen(); }
+void TPolynomedlg::rechne() {
+    berechnen();
+}
 
 bool TPolynomedlg::berechnen() {
     const int grad = felder::imBereich(*spineditin1);
