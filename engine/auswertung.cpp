@@ -246,6 +246,7 @@ struct Rahmen {
     int sp;
     std::size_t basis;
     long double x;
+    const Tfktzelle* konstante; // the constant whose value this frame computes, if any
 };
 
 } // namespace
@@ -326,15 +327,17 @@ bool tfunktion::berechnung_mit_verweisen(long double x, long double& wert) const
     thread_local std::vector<Rahmen> rahmen;
     const std::size_t werte_anfang = werte.size();
     const std::size_t rahmen_anfang = rahmen.size();
-    auto betreten = [&](const tfunktion* f, long double arg) {
-        rahmen.push_back({f, 0, 0, werte.size(), arg});
+    const std::uint64_t generation = besitzer_ ? besitzer_->generation() : 0;
+    std::uint64_t schritte = 0;
+    auto betreten = [&](const tfunktion* f, long double arg, const Tfktzelle* konstante) {
+        rahmen.push_back({f, 0, 0, werte.size(), arg, konstante});
         werte.resize(werte.size() + static_cast<std::size_t>(f->max_tiefe_));
     };
-    auto aufrufen = [&](const Tfktzelle* z, long double arg) {
+    auto aufrufen = [&](const Tfktzelle* z, long double arg, const Tfktzelle* konstante) {
         if (z == nullptr || !z->eingetragen() || !z->funktion || z->funktion->befehle_.empty() ||
             rahmen.size() - rahmen_anfang >= Tfktbaum::max_verschachtelung)
             return false;
-        betreten(z->funktion.get(), arg);
+        betreten(z->funktion.get(), arg, konstante);
         return true;
     };
     auto abbruch = [&] {
@@ -343,13 +346,17 @@ bool tfunktion::berechnung_mit_verweisen(long double x, long double& wert) const
         return false;
     };
 
-    betreten(this, x);
+    betreten(this, x, nullptr);
     for (;;) {
         Rahmen& r = rahmen.back();
         long double* st = werte.data() + r.basis;
         const auto& befehle = r.funktion->befehle_;
         if (r.position == static_cast<int>(befehle.size())) {
             const long double ergebnis = st[0];
+            if (r.konstante != nullptr && generation != 0) {
+                r.konstante->wert_ = ergebnis;
+                r.konstante->wert_generation_ = generation;
+            }
             werte.resize(r.basis);
             rahmen.pop_back();
             if (rahmen.size() == rahmen_anfang) {
@@ -360,12 +367,19 @@ bool tfunktion::berechnung_mit_verweisen(long double x, long double& wert) const
             werte[aufrufer.basis + static_cast<std::size_t>(aufrufer.sp++)] = ergebnis;
             continue;
         }
+        if (++schritte > Tfktbaum::max_schritte) return abbruch();
         const Befehl& b = befehle[static_cast<std::size_t>(r.position++)];
         if (b.op == f_konstante) {
-            if (!aufrufen(b.zelle, 0)) return abbruch();
+            const Tfktzelle* z = b.zelle;
+            if (generation != 0 && z != nullptr && z->wert_generation_ == generation &&
+                z->eingetragen()) {
+                st[r.sp++] = z->wert_;
+            } else if (!aufrufen(z, 0, z)) {
+                return abbruch();
+            }
         } else if (b.op == f_funktion) {
             const long double arg = st[--r.sp];
-            if (!aufrufen(b.zelle, arg)) return abbruch();
+            if (!aufrufen(b.zelle, arg, nullptr)) return abbruch();
         } else if (!schritt(b, st, r.sp, r.x)) {
             return abbruch();
         }

@@ -130,6 +130,9 @@ bool Tfktbaum::fktanalyse(std::string_view text) {
     zelle->name = std::move(name);
     zelle->variable = std::move(variable);
     zelle->funktion = std::move(programm);
+    // Programs bind the cells they use when they are compiled, so a brand-new name changes no
+    // value that is known; a redefinition may change any that depends on it.
+    if (bekannt) ++generation_;
     return true;
 }
 
@@ -148,6 +151,7 @@ bool Tfktbaum::loesche_fkt(std::string_view name) {
     zelle->eingetragen_ = false;
     index_.erase(zelle->name);
     entfernt_[zelle->name] = std::move(zelle);
+    ++generation_;
     // Only the entries behind the removed one move up.
     for (std::size_t i = static_cast<std::size_t>(index); i < eintraege_.size(); ++i)
         index_.find(eintraege_[i]->name)->second = static_cast<int>(i);
@@ -159,6 +163,7 @@ void Tfktbaum::alle_loeschen() {
     entfernt_.clear();
     index_.clear();
     laengster_name_ = 0;
+    ++generation_;
 }
 
 bool Tfktbaum::suchezeiger(std::string_view liste, std::size_t& pos, Tfktzelle*& zelle) {

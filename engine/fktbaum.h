@@ -132,6 +132,11 @@ private:
     friend class Tfktbaum;
     bool eingetragen_ = true;
     std::uint64_t besuch_ = 0; // marker for the cycle search
+    // The value of a constant, valid while the table's generation is still the one it was
+    // computed in: any change of any definition may change it.
+    friend class tfunktion;
+    mutable std::uint64_t wert_generation_ = 0;
+    mutable long double wert_ = 0;
 };
 
 // The ordered table of definitions.
@@ -142,6 +147,10 @@ public:
     // Nesting of constants and functions allowed while evaluating (a chain of spreadsheet
     // cells each using its neighbour is such a nesting).
     static constexpr std::size_t max_verschachtelung = 200000;
+    // Steps one evaluation may take: a few hundred bytes of definitions can describe work that
+    // would run for hours (a function calling another twice, forty levels deep); such an
+    // evaluation fails like any other that cannot be computed.
+    static constexpr std::uint64_t max_schritte = 100'000'000;
 
     Tfktbaum();
     ~Tfktbaum();
@@ -178,6 +187,10 @@ public:
     // nullptr if there is none.
     Tfktzelle* laengster_praefix(std::string_view text, bool klammer) const;
 
+    // Counts every change of the table (a definition added, changed or removed). Values of
+    // constants are kept for one generation, so each constant is computed once per change.
+    std::uint64_t generation() const { return generation_; }
+
 private:
     bool erzeugt_zyklus(Tfktzelle* ziel, const tfunktion& programm);
 
@@ -194,6 +207,7 @@ private:
         entfernt_;
     std::size_t laengster_name_ = 0; // an upper bound: removing entries does not lower it
     std::uint64_t besuchsrunde_ = 0;
+    std::uint64_t generation_ = 1; // cached values carry 0 until computed
 };
 
 } // namespace zol

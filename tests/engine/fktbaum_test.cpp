@@ -3,6 +3,7 @@
 #include "engine/meldung.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -172,6 +173,52 @@ TEST(Fktbaum, GrosseTabellenUndLangeKetten) {
     EXPECT_TRUE(kette.definiere("A0=2")); // redefinition at the bottom of a long chain
     EXPECT_EQ(wert_von(kette, "A20000"), 20002);
     EXPECT_FALSE(kette.definiere("A0=A20000"));
+}
+
+} // namespace
+
+namespace {
+
+// K0=1, K1=K0+K0, … each constant used twice by the next: 2^(n+1) evaluations unless every
+// constant is computed once.
+void verdopplungskette(Tfktbaum& baum, int n, const char* name) {
+    ASSERT_TRUE(baum.definiere(std::string(name) + "0=1"));
+    for (int i = 1; i <= n; ++i)
+        ASSERT_TRUE(baum.definiere(std::string(name) + std::to_string(i) + "=" + name +
+                                   std::to_string(i - 1) + "+" + name + std::to_string(i - 1)));
+}
+
+TEST(Fktbaum, KonstantenWerdenEinmalJeAenderungBerechnet) {
+    Tfktbaum baum;
+    verdopplungskette(baum, 40, "K");
+    EXPECT_EQ(wert_von(baum, "K40"), 1099511627776.0L);
+    // A change anywhere below is seen at once.
+    ASSERT_TRUE(baum.definiere("K0=2"));
+    EXPECT_EQ(wert_von(baum, "K40"), 2199023255552.0L);
+    ASSERT_TRUE(baum.loesche_fkt("K20"));
+    long double w = 0;
+    EXPECT_FALSE(baum.fktberechnen("K40", 0, w));
+    ASSERT_TRUE(baum.definiere("K20=1"));
+    EXPECT_EQ(wert_von(baum, "K40"), 1048576.0L);
+    // Functions of x are not constants: each call sees its own argument.
+    ASSERT_TRUE(baum.definiere("F(X)=X*K0"));
+    ASSERT_TRUE(baum.definiere("G(X)=F(X)+F(X+1)"));
+    EXPECT_EQ(wert_von(baum, "G", 3), 14.0L);
+    EXPECT_EQ(wert_von(baum, "G", 5), 22.0L);
+}
+
+TEST(Fktbaum, ExponentielleArbeitScheitertStattEwigZuLaufen) {
+    // Functions cannot be cached; forty doublings would run for hours.
+    Tfktbaum baum;
+    ASSERT_TRUE(baum.definiere("F0(X)=X"));
+    for (int i = 1; i <= 40; ++i)
+        ASSERT_TRUE(baum.definiere("F" + std::to_string(i) + "(X)=F" + std::to_string(i - 1) +
+                                   "(X)+F" + std::to_string(i - 1) + "(X)"));
+    long double w = 7;
+    EXPECT_FALSE(baum.fktberechnen("F40", 1, w));
+    EXPECT_EQ(w, 0);
+    // Work within the budget still computes.
+    EXPECT_EQ(wert_von(baum, "F10", 1), 1024.0L);
 }
 
 } // namespace
