@@ -44,6 +44,10 @@ bool lies_eingabe(const std::string& quelle, std::istream& ein, std::vector<std:
             err << "Die Eingabe ist keine Textdatei.\n";
             return false;
         }
+        if (!zeilen_im_rahmen(bytes)) {
+            err << "Die Eingabe ist zu groß.\n";
+            return false;
+        }
         zeilen = zeilen_teilen(datei_zu_utf8(bytes));
         return true;
     }
@@ -81,16 +85,49 @@ int programm_ausfuehren(const std::string& quelle, const std::string& bild, std:
     for (const std::string& z : p.ausgabe)
         aus << z << "\n";
     aus.flush();
+    if (!aus) {
+        err << "Die Ausgabe kann nicht geschrieben werden.\n";
+        return exit_fehlerzeilen;
+    }
     return p.fehler ? exit_fehlerzeilen : exit_ok;
 }
 
-int direktmodus(const std::string& bild, std::istream& ein, std::ostream& aus) {
+// One line of at most max_zeile bytes; a longer one is read to its end but not kept (zu_lang).
+// False at the end of the input.
+constexpr std::size_t max_zeile = 1u << 20;
+
+bool zeile_lesen(std::istream& ein, std::string& zeile, bool& zu_lang) {
+    zeile.clear();
+    zu_lang = false;
+    std::streambuf* puffer = ein.rdbuf();
+    bool gelesen = false;
+    for (;;) {
+        const int c = puffer->sbumpc();
+        if (c == std::char_traits<char>::eof()) {
+            ein.setstate(std::ios::eofbit);
+            return gelesen;
+        }
+        gelesen = true;
+        if (c == '\n') return true;
+        if (zeile.size() < max_zeile)
+            zeile.push_back(static_cast<char>(c));
+        else
+            zu_lang = true;
+    }
+}
+
+int direktmodus(const std::string& bild, std::istream& ein, std::ostream& aus, std::ostream& err) {
     Tfktbaum baum;
     auto vorher = setze_meldungsempfaenger([&aus](const std::string& m) { aus << m << "\n"; });
     aus << "Mathematik ZOL - Rechnen im Direktmodus. Beispiele: 3*4=  F(X)=X^2  F(3)=  "
            "zeige_fkt  cls\nEnde mit Strg+D.\n";
     std::string zeile;
-    while (std::getline(ein, zeile)) {
+    bool zu_lang = false;
+    while (zeile_lesen(ein, zeile, zu_lang)) {
+        if (zu_lang) {
+            aus << "Die Zeile ist länger als 1 MB und wird übergangen.\n";
+            continue;
+        }
         if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
         const Direktergebnis e = direktzeile(baum, zeile, bild);
         switch (e.art) {
@@ -111,14 +148,25 @@ int direktmodus(const std::string& bild, std::istream& ein, std::ostream& aus) {
         aus.flush();
     }
     setze_meldungsempfaenger(std::move(vorher));
+    if (!aus) {
+        err << "Die Ausgabe kann nicht geschrieben werden.\n";
+        return exit_fehlerzeilen;
+    }
     return exit_ok;
 }
 
 } // namespace
 
 bool ist_konsolenmodus(const std::vector<std::string>& argumente) {
-    for (const std::string& a : argumente)
+    bool fenstermodus = false;
+    for (const std::string& a : argumente) {
         if (a == "--run" || a == "--help" || a == "-h" || a == "--konsole") return true;
+        fenstermodus = fenstermodus || a == "--batch" || a == "--export";
+    }
+    // An option no window mode knows gets the usage here, without touching a display.
+    if (!fenstermodus)
+        for (const std::string& a : argumente)
+            if (a.rfind("--", 0) == 0) return true;
     return false;
 }
 
@@ -127,13 +175,14 @@ int konsole_ausfuehren(const std::vector<std::string>& argumente, std::istream& 
     std::string quelle;
     std::string bild = "0.00";
     bool run = false;
+    bool konsole = false;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& a = argumente[i];
         if (a == "--help" || a == "-h") {
             aus << aufruf_text;
             return exit_ok;
         } else if (a == "--konsole") {
-            // interactive calculator, the default without arguments
+            konsole = true;
         } else if (a == "--run" && i + 1 < argumente.size()) {
             run = true;
             quelle = argumente[++i];
@@ -145,7 +194,11 @@ int konsole_ausfuehren(const std::vector<std::string>& argumente, std::istream& 
         }
     }
     if (run) return programm_ausfuehren(quelle, bild, ein, aus, err);
-    return direktmodus(bild, ein, aus);
+    if (!konsole) {
+        err << aufruf_text;
+        return exit_aufruf;
+    }
+    return direktmodus(bild, ein, aus, err);
 }
 
 } // namespace zol

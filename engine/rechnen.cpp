@@ -68,8 +68,11 @@ Programmergebnis programmlauf(Tfktbaum& baum, const std::vector<std::string>& ze
             long double wert = 0;
             if (baum.untersuche(anfrage, wert) && !anfrage.empty())
                 p.ausgabe.push_back(";" + ausdruck + "=" + format(bild, wert));
-            else
+            else {
+                // The line stays as written; the run as a whole reports the failure.
                 p.ausgabe.push_back(";" + ausdruck);
+                p.fehler = true;
+            }
             continue;
         }
         long double wert = 0;

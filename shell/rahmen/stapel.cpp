@@ -2,6 +2,7 @@
 
 #include "shell/dienste/konsolenmeldungen.h"
 #include "shell/eingabe/zahleingaben.h"
+#include "shell/eingabe/zahlfilter.h"
 #include "shell/grafik/ttxtshape.h"
 #include "shell/rahmen/modulfenster.h"
 #include "shell/rahmen/radiogruppe.h"
@@ -72,6 +73,19 @@ QAction* befehl_finden(Tmodulfenster& f, const QString& name) {
     return nullptr;
 }
 
+// A value for a numeric control must be a number of its kind (an empty text clears it), so a
+// typing error on the command line is not silently computed as 0.
+bool passt_zum_feld(const QWidget* w, const QString& wert) {
+    if (wert.trimmed().isEmpty()) return true;
+    long double d = 0;
+    qint32 g = 0;
+    if (qobject_cast<const TlongintEdit*>(w) || qobject_cast<const Tspineditin*>(w))
+        return eingabe::ganz_lesen(wert, g);
+    if (qobject_cast<const TextendEdit*>(w) || qobject_cast<const TSpinEditex*>(w))
+        return eingabe::dezimal_lesen(wert, d);
+    return true;
+}
+
 bool setzen(Tmodulfenster& f, const QString& zuweisung, std::ostream& err) {
     const qsizetype gleich = zuweisung.indexOf(QLatin1Char('='));
     if (gleich <= 0) {
@@ -89,10 +103,16 @@ bool setzen(Tmodulfenster& f, const QString& zuweisung, std::ostream& err) {
             err << "Kein Gitter namens " << u8(treffer.captured(1)) << "\n";
             return false;
         }
-        const int zeile = treffer.captured(2).toInt();
-        const int spalte = treffer.captured(3).toInt();
-        if (zeile >= g->rowCount()) g->setRowCount(zeile + 1);
-        if (spalte >= g->colCount()) g->setColCount(spalte + 1);
+        // Only the cells the window has laid out (its size fields set before decide how
+        // many): a grid is never grown by a command line, which could ask for billions.
+        bool ok_zeile = false, ok_spalte = false;
+        const int zeile = treffer.captured(2).toInt(&ok_zeile);
+        const int spalte = treffer.captured(3).toInt(&ok_spalte);
+        if (!ok_zeile || !ok_spalte || zeile >= g->rowCount() || spalte >= g->colCount()) {
+            err << "Die Zelle " << u8(name) << " liegt außerhalb des Gitters (" << g->rowCount()
+                << " Zeilen, " << g->colCount() << " Spalten).\n";
+            return false;
+        }
         g->setCell(spalte, zeile, wert);
         return true;
     }
@@ -101,7 +121,20 @@ bool setzen(Tmodulfenster& f, const QString& zuweisung, std::ostream& err) {
         err << "Kein Steuerelement namens " << u8(name) << "\n";
         return false;
     }
-    const int zahl = wert.toInt();
+    if (!passt_zum_feld(w, wert)) {
+        err << "Keine gültige Zahl für " << u8(name) << ": " << u8(wert) << "\n";
+        return false;
+    }
+    bool ganzzahl = false;
+    const int zahl = wert.trimmed().toInt(&ganzzahl);
+    const bool braucht_index =
+        qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) ||
+        qobject_cast<TRadioGroup*>(w) || qobject_cast<QTabWidget*>(w) ||
+        (qobject_cast<QComboBox*>(w) && !qobject_cast<QComboBox*>(w)->isEditable());
+    if (braucht_index && !ganzzahl) {
+        err << "Keine gültige Zahl für " << u8(name) << ": " << u8(wert) << "\n";
+        return false;
+    }
     if (auto* e = qobject_cast<QLineEdit*>(w))
         e->setText(wert);
     else if (auto* s = qobject_cast<Tspinbasis*>(w))
@@ -222,7 +255,13 @@ int stapel_ausfuehren(const QStringList& argumente, std::ostream& aus, std::ostr
         const QString& a = argumente[i];
         const bool hat_wert = i + 1 < argumente.size();
         if (a == QLatin1String("--load") && hat_wert) {
-            fenster->laden(argumente[++i]);
+            // Nothing may run on a window that did not get its file: a later --save would
+            // replace the file with an empty window's.
+            const QString datei = argumente[++i];
+            if (!fenster->laden(datei)) {
+                err << "Die Datei kann nicht geladen werden: " << u8(datei) << "\n";
+                return 1;
+            }
         } else if (a == QLatin1String("--set") && hat_wert) {
             if (!setzen(*fenster, argumente[++i], err)) return 2;
         } else if (a == QLatin1String("--command") && hat_wert) {
@@ -251,15 +290,23 @@ int stapel_ausfuehren(const QStringList& argumente, std::ostream& aus, std::ostr
         QApplication::processEvents();
         if (!fenster) break; // the command closed the window
     }
+    bool gespeichert = true;
     if (fenster && !speichern.isEmpty()) {
-        fenster->setzeDateiname(speichern);
-        fenster->inDateiSchreiben(speichern);
+        gespeichert = fenster->inDateiSchreiben(speichern);
+        if (gespeichert)
+            fenster->setzeDateiname(speichern);
+        else
+            err << "Die Datei kann nicht gespeichert werden: " << u8(speichern) << "\n";
     }
     if (fenster) ausgeben(*fenster, aus);
     for (Tmodulfenster* f : offene_fenster())
         if (f != fenster && !vorher.contains(f)) ausgeben(*f, aus);
     aus.flush();
-    return 0;
+    if (!aus) {
+        err << "Die Ausgabe kann nicht geschrieben werden.\n";
+        return 1;
+    }
+    return gespeichert ? 0 : 1;
 }
 
 } // namespace zol

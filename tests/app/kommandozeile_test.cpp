@@ -49,20 +49,55 @@ TEST(Kommandozeile, DateienInBeidenKodierungen) {
 
 TEST(Kommandozeile, AufrufFehler) {
     const std::vector<std::vector<std::string>> faelle = {
-        {"--run"}, {"--run", "/gibt/es/nicht.txt"}, {"--unbekannt"}, {"--run", "/"}};
+        {"--run"},         {"--run", "/gibt/es/nicht.txt"},
+        {"--unbekannt"},   {"--run", "/"},
+        {"--format", "x"}, {}};
     for (const auto& argumente : faelle) {
         const Lauf l = starte(argumente);
-        EXPECT_EQ(l.code, zol::exit_aufruf) << argumente.back();
-        EXPECT_FALSE(l.err.empty()) << argumente.back();
-        EXPECT_TRUE(l.aus.empty()) << argumente.back();
+        const std::string fall = argumente.empty() ? "" : argumente.back();
+        EXPECT_EQ(l.code, zol::exit_aufruf) << fall;
+        EXPECT_FALSE(l.err.empty()) << fall;
+        EXPECT_TRUE(l.aus.empty()) << fall;
     }
     EXPECT_EQ(starte({"--run", "-"}, std::string("A=1\0\0", 5)).code, zol::exit_aufruf);
     EXPECT_TRUE(zol::ist_konsolenmodus({"--run", "x"}));
     EXPECT_FALSE(zol::ist_konsolenmodus({"projekt.pro"}));
+    // An unknown option never reaches the display; the window modes keep theirs.
+    EXPECT_TRUE(zol::ist_konsolenmodus({"--format", "x"}));
+    EXPECT_FALSE(zol::ist_konsolenmodus({"--batch", "Twertedlg", "--set", "xmin=1"}));
+    EXPECT_FALSE(zol::ist_konsolenmodus({"--export", "a.fkt", "a.png", "--size", "9x9"}));
+}
+
+// A stream whose every write fails, like standard output on a full disk.
+struct VolleAusgabe : std::streambuf {
+    int overflow(int) override { return traits_type::eof(); }
+};
+
+TEST(Kommandozeile, FehlerWerdenImAusgangscodeGemeldet) {
+    // An output that could not be computed stays as written, and the run says it failed.
+    const Lauf l = starte({"--run", "-"}, "Ausgabe(2)\nAusgabe(1/0)\n");
+    EXPECT_EQ(l.code, zol::exit_fehlerzeilen);
+    EXPECT_EQ(l.aus, ";2=2,00\n;1/0\n");
+
+    VolleAusgabe voll;
+    std::ostream aus(&voll);
+    std::istringstream ein("Ausgabe(2)\n");
+    std::ostringstream err;
+    EXPECT_EQ(konsole_ausfuehren({"--run", "-"}, ein, aus, err), zol::exit_fehlerzeilen);
+    EXPECT_NE(err.str().find("Die Ausgabe kann nicht geschrieben werden."), std::string::npos);
+}
+
+TEST(Kommandozeile, UeberlangeZeileImDirektmodus) {
+    const std::string lang(3u << 20, '1');
+    const Lauf l = starte({"--konsole"}, "A=5\n" + lang + "\nA*2=\n");
+    EXPECT_EQ(l.code, zol::exit_ok);
+    EXPECT_NE(l.aus.find("Die Zeile ist länger als 1 MB und wird übergangen.\n10,00\n"),
+              std::string::npos);
+    EXPECT_LT(l.aus.size(), 4096u);
 }
 
 TEST(Kommandozeile, Direktmodus) {
-    const Lauf l = starte({}, "A=5\nA*2=\n3+4\nzeige_fkt\n");
+    const Lauf l = starte({"--konsole"}, "A=5\nA*2=\n3+4\nzeige_fkt\n");
     EXPECT_EQ(l.code, zol::exit_ok);
     EXPECT_NE(l.aus.find("Formel aufgenommen!\n10,00\nungültiger Ausdruck\nA=5\n"),
               std::string::npos)
