@@ -1,12 +1,19 @@
 #include "engine/textkodierung.h"
 
 #include <array>
-#include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
-#include <random>
 #include <system_error>
+
+#if defined(__unix__) || defined(__APPLE__)
+#define ZOL_POSIX 1
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#else
+#define ZOL_POSIX 0
+#endif
 
 namespace zol {
 
@@ -113,24 +120,33 @@ fs::path als_pfad(const std::string& pfad) {
     return fs::path(std::u8string(pfad.begin(), pfad.end()));
 }
 
-// A name for the temporary file that no other writer (thread or process) picks as well.
-std::string temp_name() {
-    static std::mutex sperre;
-    static std::mt19937_64 zufall{std::random_device{}()};
-    static std::atomic<unsigned> zaehler{0};
-    std::uint64_t zahl = 0;
-    {
-        std::lock_guard<std::mutex> lock(sperre);
-        zahl = zufall();
-    }
-    zahl ^= zaehler.fetch_add(1);
-    static constexpr char ziffern[] = "0123456789abcdef";
-    std::string name = ".zol-";
-    for (int i = 0; i < 16; ++i) {
-        name += ziffern[(zahl >> (4 * i)) & 0xF];
-    }
-    return name + ".tmp";
+// The temporary file of a target: one fixed name beside it, so the next save of the same file
+// removes what a killed program left behind.
+fs::path temp_pfad(const fs::path& ziel) {
+    return ziel.parent_path() / ("." + ziel.filename().string() + ".zol-tmp");
 }
+
+#if ZOL_POSIX
+bool alles_schreiben(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// The rename itself reaches the disk only with its folder.
+void ordner_sichern(const fs::path& ordner) {
+    const int fd = ::open(ordner.empty() ? "." : ordner.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+#endif
 
 } // namespace
 
@@ -221,6 +237,19 @@ std::string zeilen_verbinden(const std::vector<std::string>& zeilen) {
     return text;
 }
 
+bool zeilen_im_rahmen(std::string_view bytes) {
+    std::size_t zeilen = 0;
+    std::size_t anfang = 0;
+    for (;;) {
+        const std::size_t ende = bytes.find('\n', anfang);
+        const std::size_t laenge = (ende == std::string_view::npos ? bytes.size() : ende) - anfang;
+        if (laenge > max_textzeilenlaenge) return false;
+        if (ende == std::string_view::npos) return true;
+        if (++zeilen > max_textzeilen) return false;
+        anfang = ende + 1;
+    }
+}
+
 Textdatei textdatei_lesen(const std::string& pfad, std::uintmax_t max_bytes) {
     Textdatei datei;
     try {
@@ -274,6 +303,10 @@ Textdatei textdatei_lesen(const std::string& pfad, std::uintmax_t max_bytes) {
             datei.fehler = Lesefehler::binaer;
             return datei;
         }
+        if (!zeilen_im_rahmen(bytes)) {
+            datei.fehler = Lesefehler::zu_gross;
+            return datei;
+        }
         datei.zeilen = zeilen_teilen(datei_zu_utf8(bytes));
     } catch (...) {
         datei.zeilen.clear();
@@ -282,45 +315,73 @@ Textdatei textdatei_lesen(const std::string& pfad, std::uintmax_t max_bytes) {
     return datei;
 }
 
-bool textdatei_schreiben(const std::string& pfad, const std::vector<std::string>& zeilen) {
+Schreibfehler textdatei_speichern(const std::string& pfad, const std::vector<std::string>& zeilen) {
     fs::path temp;
     std::error_code ec;
     try {
-        const fs::path ziel = als_pfad(pfad);
+        fs::path ziel = als_pfad(pfad);
+        // A link stays a link: the file it points to gets the new text.
+        if (fs::is_symlink(fs::symlink_status(ziel, ec))) {
+            std::error_code fehler;
+            ziel = fs::weakly_canonical(ziel, fehler);
+            if (fehler) return Schreibfehler::nicht_schreibbar;
+        }
+        // A missing target is no error here: it is written new.
+        const fs::file_status alt = fs::status(ziel, ec);
+        const bool vorhanden = fs::exists(alt);
+        if (vorhanden && !fs::is_regular_file(alt)) return Schreibfehler::nicht_schreibbar;
+        // A file without write permission stays as it is, even for a user who could replace it.
+        if (vorhanden && (alt.permissions() & fs::perms::owner_write) == fs::perms::none)
+            return Schreibfehler::schreibgeschuetzt;
         const std::string bytes = utf8_zu_datei(zeilen_verbinden(zeilen));
 
         // Same folder as the target, so the rename stays on one file system.
-        for (int versuch = 0; versuch < 8 && temp.empty(); ++versuch) {
-            fs::path kandidat = ziel.parent_path() / temp_name();
-            if (!fs::exists(fs::symlink_status(kandidat, ec))) temp = std::move(kandidat);
+        temp = temp_pfad(ziel);
+        fs::remove(temp, ec);
+#if ZOL_POSIX
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            temp.clear();
+            return Schreibfehler::nicht_schreibbar;
         }
-        if (temp.empty()) return false;
-
+        bool ok = alles_schreiben(fd, bytes);
+        if (ok && vorhanden)
+            ok = ::fchmod(fd, static_cast<mode_t>(alt.permissions() & fs::perms::mask)) == 0;
+        ok = ok && ::fsync(fd) == 0;
+        ok = (::close(fd) == 0) && ok;
+        if (!ok) {
+            fs::remove(temp, ec);
+            return Schreibfehler::nicht_schreibbar;
+        }
+#else
         {
             std::ofstream aus(temp, std::ios::binary | std::ios::trunc);
+            aus.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            aus.close();
             if (!aus) {
                 fs::remove(temp, ec);
-                return false;
-            }
-            aus.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            aus.flush();
-            aus.close();
-            if (aus.fail()) {
-                fs::remove(temp, ec);
-                return false;
+                return Schreibfehler::nicht_schreibbar;
             }
         }
-
+        if (vorhanden) fs::permissions(temp, alt.permissions(), ec);
+#endif
         fs::rename(temp, ziel, ec);
         if (ec) {
             fs::remove(temp, ec);
-            return false;
+            return Schreibfehler::nicht_schreibbar;
         }
-        return true;
+#if ZOL_POSIX
+        ordner_sichern(ziel.parent_path());
+#endif
+        return Schreibfehler::keiner;
     } catch (...) {
         if (!temp.empty()) fs::remove(temp, ec);
-        return false;
+        return Schreibfehler::nicht_schreibbar;
     }
+}
+
+bool textdatei_schreiben(const std::string& pfad, const std::vector<std::string>& zeilen) {
+    return textdatei_speichern(pfad, zeilen) == Schreibfehler::keiner;
 }
 
 } // namespace zol

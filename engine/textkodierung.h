@@ -40,10 +40,25 @@ struct Textdatei {
     Lesefehler fehler = Lesefehler::keiner;
 };
 
-// Reads a text file of at most max_bytes; a file holding NUL bytes counts as binary.
+// Limits of a text file the program reads: more lines, or a longer line, are no text a window
+// could show or use, and would take gigabytes to hold.
+inline constexpr std::size_t max_textzeilen = 1'000'000;
+inline constexpr std::size_t max_textzeilenlaenge = 1u << 20;
+// True when the bytes hold at most max_textzeilen lines of at most max_textzeilenlaenge bytes.
+bool zeilen_im_rahmen(std::string_view bytes);
+
+// Reads a text file of at most max_bytes; a file holding NUL bytes counts as binary, one
+// beyond the line limits as too large (nothing of it is held).
 Textdatei textdatei_lesen(const std::string& pfad, std::uintmax_t max_bytes = 64u << 20);
-// Writes through a temporary file in the same folder and renames it, so an existing file stays
-// intact when writing fails. Returns false on failure.
+enum class Schreibfehler { keiner, schreibgeschuetzt, nicht_schreibbar };
+
+// Writes through a temporary file in the same folder (".NAME.zol-tmp", removed first if a
+// killed save left it) and renames it, so an existing file stays intact when writing fails.
+// The file keeps its permissions, a symbolic link keeps pointing at the file that gets the new
+// text, a file without write permission is refused, and file and folder reach the disk before
+// success is reported.
+Schreibfehler textdatei_speichern(const std::string& pfad, const std::vector<std::string>& zeilen);
+// The same, true on success.
 bool textdatei_schreiben(const std::string& pfad, const std::vector<std::string>& zeilen);
 
 } // namespace zol

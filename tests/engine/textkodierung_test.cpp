@@ -475,6 +475,18 @@ TEST_F(Textdatei, Lesefehler) {
     }
 }
 
+TEST_F(Textdatei, ZuVieleOderZuLangeZeilenWerdenAbgewiesen) {
+    roh_schreiben(pfad("leerzeilen.txt"), std::string(zol::max_textzeilen + 1, '\n'));
+    roh_schreiben(pfad("grenze.txt"), std::string(zol::max_textzeilen, '\n'));
+    roh_schreiben(pfad("lange_zeile.txt"),
+                  "a\r\n" + std::string(zol::max_textzeilenlaenge + 1, 'x'));
+    EXPECT_EQ(zol::textdatei_lesen(pfad("leerzeilen.txt")).fehler, Lesefehler::zu_gross);
+    EXPECT_EQ(zol::textdatei_lesen(pfad("lange_zeile.txt")).fehler, Lesefehler::zu_gross);
+    const auto grenze = zol::textdatei_lesen(pfad("grenze.txt"));
+    EXPECT_EQ(grenze.fehler, Lesefehler::keiner);
+    EXPECT_EQ(grenze.zeilen.size(), zol::max_textzeilen);
+}
+
 TEST_F(Textdatei, UeberschreibtVorhandeneDatei) {
     const std::string p = pfad("alt.txt");
     roh_schreiben(p, "alter Inhalt, der deutlich laenger ist als der neue\r\n");
@@ -503,6 +515,42 @@ TEST_F(Textdatei, OrdnerAlsZielBleibtUndKeineTempDateiBleibtLiegen) {
     EXPECT_TRUE(fs::is_directory(ordner_ / "ziel"));
     EXPECT_EQ(roh_lesen(pfad("ziel/drin.txt")), "x");
     EXPECT_EQ(inhalt(), Zeilen{"ziel"});
+}
+
+TEST_F(Textdatei, SchreibgeschuetzteDateiBleibtUnveraendert) {
+    const std::string p = pfad("nur_lesen.txt");
+    roh_schreiben(p, "bleibt\r\n");
+    fs::permissions(p, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(zol::textdatei_speichern(p, {"neu"}), zol::Schreibfehler::schreibgeschuetzt);
+    EXPECT_EQ(roh_lesen(p), "bleibt\r\n");
+    EXPECT_EQ(fs::status(p).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(p, fs::perms::owner_write, fs::perm_options::add);
+}
+
+TEST_F(Textdatei, RechteBleibenUndVerweisZeigtAufDieNeueDatei) {
+    const std::string p = pfad("eigen.txt");
+    roh_schreiben(p, "alt\r\n");
+    const fs::perms rechte = fs::perms::owner_read | fs::perms::owner_write |
+                             fs::perms::owner_exec | fs::perms::group_read;
+    fs::permissions(p, rechte);
+    ASSERT_TRUE(zol::textdatei_schreiben(p, {"neu"}));
+    EXPECT_EQ(fs::status(p).permissions() & fs::perms::all, rechte);
+
+    fs::create_symlink("eigen.txt", ordner_ / "verweis.txt");
+    ASSERT_TRUE(zol::textdatei_schreiben(pfad("verweis.txt"), {"ueber den Verweis"}));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(ordner_ / "verweis.txt")));
+    EXPECT_EQ(roh_lesen(p), "ueber den Verweis\r\n");
+    EXPECT_EQ(fs::status(p).permissions() & fs::perms::all, rechte);
+}
+
+TEST_F(Textdatei, LiegengebliebeneTempDateiWirdBeimNaechstenSpeichernEntfernt) {
+    const std::string p = pfad("ziel.txt");
+    roh_schreiben(p, "alt\r\n");
+    roh_schreiben(pfad(".ziel.txt.zol-tmp"), "halb geschrieben");
+    ASSERT_TRUE(zol::textdatei_schreiben(p, {"neu"}));
+    EXPECT_EQ(roh_lesen(p), "neu\r\n");
+    EXPECT_EQ(inhalt(), Zeilen{"ziel.txt"});
 }
 
 #ifdef ZOL_HAT_RLIMIT
