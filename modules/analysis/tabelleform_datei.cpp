@@ -118,7 +118,7 @@ bool Ttabelleform::laden(const QString& datei) {
     Tsaveloadlist liste;
     liste.zeilen = zeilen;
     int index = 3;
-    liste.componentenladen(this, leser, index);
+    const bool vollstaendig = liste.componentenladen(this, leser, index);
     for (int i = 0; i < komponenten().size(); ++i) {
         auto* gitter = qobject_cast<TStringGrid*>(komponenten()[i]);
         const QString text = bloecke[static_cast<std::size_t>(i)]->toPlainText();
@@ -134,6 +134,7 @@ bool Ttabelleform::laden(const QString& datei) {
     setzeDateiname(datei);
     laedt_ = false;
     rechne();
+    nachDemLaden(vollstaendig);
     return true;
 }
 

@@ -7,10 +7,12 @@
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -91,11 +93,19 @@ public:
         inhalt.clear();
         while (index_ < zeilen_.size() && zeilen_[index_] != daten_ende)
             inhalt << zeilen_[index_++];
-        if (index_ < zeilen_.size()) ++index_;
+        if (index_ < zeilen_.size())
+            ++index_;
+        else
+            zu_kurz_ = true; // the block's end marker is missing: rows are lost
         return true;
     }
+    // True when a data block ended without its end marker: the file was cut short there. (A
+    // file that simply ends between controls may be another window's of the same marker, or
+    // an older layout, and is read as far as it goes without complaint.)
+    bool zu_kurz() const { return zu_kurz_; }
 
 private:
+    bool zu_kurz_ = false;
     const QStringList& zeilen_;
     int& index_;
 };
@@ -161,11 +171,22 @@ void Tsaveloadlist::componentenspeichern(QWidget* fenster, const QList<QWidget*>
     }
 }
 
-void Tsaveloadlist::componentenladen(QWidget* fenster, const QList<QWidget*>& komponenten,
+QRect im_bildschirm(const QRect& wunsch) {
+    const QScreen* schirm = QGuiApplication::primaryScreen();
+    if (schirm == nullptr) return wunsch;
+    const QRect frei = schirm->availableGeometry();
+    const int breite = std::min(wunsch.width(), frei.width());
+    const int hoehe = std::min(wunsch.height(), frei.height());
+    const int links = std::clamp(wunsch.left(), frei.left(), frei.right() + 1 - breite);
+    const int oben = std::clamp(wunsch.top(), frei.top(), frei.bottom() + 1 - hoehe);
+    return {links, oben, breite, hoehe};
+}
+
+bool Tsaveloadlist::componentenladen(QWidget* fenster, const QList<QWidget*>& komponenten,
                                      int& index) {
     Leser leser(zeilen, index);
     QString geometrie;
-    if (!leser.naechste(geometrie)) return;
+    if (!leser.naechste(geometrie)) return false;
     const QStringList felder = geometrie.split(QLatin1Char('#'));
     auto feld = [&](int i, int vorgabe) {
         bool ok = false;
@@ -177,7 +198,8 @@ void Tsaveloadlist::componentenladen(QWidget* fenster, const QList<QWidget*>& ko
         const QRect alt = fenster->geometry();
         const int breite = std::clamp(feld(1, alt.width()), 50, 10000);
         const int hoehe = std::clamp(feld(2, alt.height()), 50, 10000);
-        fenster->setGeometry(feld(4, alt.left()), feld(3, alt.top()), breite, hoehe);
+        fenster->setGeometry(
+            im_bildschirm({feld(4, alt.left()), feld(3, alt.top()), breite, hoehe}));
     }
     zustand_setzen(fenster, zustand);
 
@@ -246,6 +268,7 @@ void Tsaveloadlist::componentenladen(QWidget* fenster, const QList<QWidget*>& ko
             }
         }
     }
+    return !leser.zu_kurz();
 }
 
 } // namespace zol

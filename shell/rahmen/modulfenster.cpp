@@ -192,6 +192,13 @@ void Tmodulfenster::setzeGeaendert(bool geaendert) {
     }
 }
 
+void Tmodulfenster::nachDemLaden(bool vollstaendig) {
+    // A file cut short lost something: the window counts as changed, so closing it or saving
+    // over the file is not done without asking.
+    setzeGeaendert(!vollstaendig);
+    if (!vollstaendig) meldung(QString::fromUtf8(datei_unvollstaendig), this);
+}
+
 bool Tmodulfenster::mitNachfrage() const {
     return !ohneNachfrage_ && !nachfragen_aus();
 }
@@ -534,7 +541,7 @@ void Tmodulfenster::ergebnisseVerwerfen() {
 void Tmodulfenster::oeffnen() {
     const QString datei = Meldungsdienst::aktuell().datei_oeffnen(this, QStringLiteral("Öffnen"),
                                                                   art_->filter, art_->endung);
-    if (!datei.isEmpty() && laden(datei)) setzeGeaendert(false);
+    if (!datei.isEmpty()) laden(datei);
 }
 
 bool Tmodulfenster::speichern() {
@@ -576,16 +583,18 @@ bool Tmodulfenster::laden(const QString& datei) {
         meldung(QStringLiteral("Datei kann nicht geladen werden."), this);
         return false;
     }
-    if (zeilen.size() > 1) format_ = zeilen[1];
+    // A picture is a few characters; a megabyte "picture" from a damaged file is ignored.
+    if (zeilen.size() > 1 && zeilen[1].size() <= 255) format_ = zeilen[1];
     laedt_ = true;
     const auto fertig = qScopeGuard([this] { laedt_ = false; });
     int index = 2;
     zusatzLaden(zeilen, index);
     Tsaveloadlist liste;
     liste.zeilen = zeilen;
-    liste.componentenladen(this, komponenten_, index);
+    const bool vollstaendig = liste.componentenladen(this, komponenten_, index);
     setzeDateiname(datei);
     formatAnwenden();
+    nachDemLaden(vollstaendig);
     return true;
 }
 
@@ -674,6 +683,7 @@ void Tmodulfenster::zwischenablage(Befehl befehl, QWidget* ziel) {
 void Tmodulfenster::zahlenformatWaehlen() {
     QString bild = format_;
     if (zahlenformat_waehlen(bild, this)) {
+        if (bild != format_) geaendert_ = true;
         winkelmodus = Tzahlenform::instanz().winkelmodus;
         setzeFormat(bild);
     }

@@ -111,6 +111,9 @@ public:
     virtual void zwischenablage(Befehl befehl, QWidget* ziel = nullptr);
 
 protected:
+    // After a file was read: unchanged, or changed with a message when the file was cut short
+    // (componentenladen returned false).
+    void nachDemLaden(bool vollstaendig);
     // "Drucken": the window's client area as an image on one page.
     virtual void drucken();
     // Builds menus and tool bar from the offered commands, in the frame's standard layout.

@@ -379,8 +379,9 @@ bool TEditForm::laden(const QString& datei) {
     Tsaveloadlist liste;
     liste.zeilen = zeilen;
     int index = 3;
-    liste.componentenladen(this, komponenten(), index);
+    const bool vollstaendig = liste.componentenladen(this, komponenten(), index);
     setzeDateiname(datei);
+    nachDemLaden(vollstaendig);
     return true;
 }
 

@@ -54,7 +54,7 @@ bool Tdialogfkt::laden(const QString& datei) {
     Tsaveloadlist block;
     block.zeilen = zeilen;
     int index = 3;
-    block.componentenladen(this, komponenten(), index);
+    const bool vollstaendig = block.componentenladen(this, komponenten(), index);
     std::vector<Teinzelnefkt> neu;
     if (!fktdatei::eintraege_lesen(zeilen, index, neu, fehlerzeile)) {
         int anfang = 0;
@@ -86,6 +86,7 @@ bool Tdialogfkt::laden(const QString& datei) {
     setzeDateiname(datei);
     laedt_ = false;
     auffrischen();
+    nachDemLaden(vollstaendig);
     return true;
 }
 

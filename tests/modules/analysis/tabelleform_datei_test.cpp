@@ -144,6 +144,10 @@ TEST_F(TabelleDatei, VerstuemmelteDateiWirdGelesenSoweitEsGeht) {
                     "DATEN_ANFANG\r\n\tA\tB\r\n1\t3\t=A1*2\r\n");
     Ttabelleform f;
     ASSERT_TRUE(f.laden(datei));
+    // The grid has lost its end: said, and the window counts as changed.
+    EXPECT_EQ(dienst.meldungen, QStringList{QString::fromUtf8(datei_unvollstaendig)});
+    EXPECT_TRUE(f.geaendert());
+    dienst.meldungen.clear();
     EXPECT_EQ(f.anzeigegitter()->rowCount(), 2);
     EXPECT_EQ(f.anzeigegitter()->colCount(), 3);
     EXPECT_EQ(zeigt(f, "B1"), "6,0");
