@@ -8,13 +8,6 @@ namespace zol {
 
 namespace {
 
-bool gleich_ohne_gross(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (gross(a[i]) != gross(b[i])) return false;
-    return true;
-}
-
 std::string_view ohne_rand(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
         s.remove_prefix(1);
@@ -26,7 +19,7 @@ std::string_view ohne_rand(std::string_view s) {
 } // namespace
 
 void Inidatei::einlesen(const std::vector<std::string>& zeilen) {
-    abschnitte_.clear();
+    leeren();
     Abschnitt* aktuell = nullptr;
     for (const std::string& roh : zeilen) {
         const std::string_view z = ohne_rand(roh);
@@ -36,10 +29,7 @@ void Inidatei::einlesen(const std::vector<std::string>& zeilen) {
             const std::string_view name = ohne_rand(
                 z.substr(1, zu == std::string_view::npos ? std::string_view::npos : zu - 1));
             aktuell = finde_abschnitt(name);
-            if (aktuell == nullptr) {
-                abschnitte_.push_back({std::string(name), {}});
-                aktuell = &abschnitte_.back();
-            }
+            if (aktuell == nullptr) aktuell = &abschnitt_anlegen(name);
             continue;
         }
         const std::size_t gleich = z.find('=');
@@ -47,10 +37,10 @@ void Inidatei::einlesen(const std::vector<std::string>& zeilen) {
         const std::string_view schluessel = ohne_rand(z.substr(0, gleich));
         const std::string_view wert = ohne_rand(z.substr(gleich + 1));
         // A repeated key keeps its first value, as Windows reads it.
-        bool vorhanden = false;
-        for (const Eintrag& e : aktuell->eintraege)
-            vorhanden = vorhanden || gleich_ohne_gross(e.schluessel, schluessel);
-        if (!vorhanden) aktuell->eintraege.push_back({std::string(schluessel), std::string(wert)});
+        const auto [it, neu] = aktuell->index.try_emplace(gross(schluessel), 0);
+        if (!neu) continue;
+        it->second = aktuell->eintraege.size();
+        aktuell->eintraege.push_back({std::string(schluessel), std::string(wert)});
     }
 }
 
@@ -65,21 +55,31 @@ std::vector<std::string> Inidatei::zeilen() const {
     return r;
 }
 
+const Inidatei::Abschnitt* Inidatei::finde_abschnitt(std::string_view name) const {
+    const auto it = abschnittsindex_.find(gross(name));
+    return it == abschnittsindex_.end() ? nullptr : &abschnitte_[it->second];
+}
+
 Inidatei::Abschnitt* Inidatei::finde_abschnitt(std::string_view name) {
-    for (Abschnitt& a : abschnitte_)
-        if (gleich_ohne_gross(a.name, name)) return &a;
-    return nullptr;
+    const auto it = abschnittsindex_.find(gross(name));
+    return it == abschnittsindex_.end() ? nullptr : &abschnitte_[it->second];
+}
+
+Inidatei::Abschnitt& Inidatei::abschnitt_anlegen(std::string_view name) {
+    abschnittsindex_.emplace(gross(name), abschnitte_.size());
+    abschnitte_.push_back({std::string(name), {}, {}});
+    return abschnitte_.back();
+}
+
+const Inidatei::Eintrag* Inidatei::finde_eintrag(const Abschnitt& a, std::string_view schluessel) {
+    const auto it = a.index.find(gross(schluessel));
+    return it == a.index.end() ? nullptr : &a.eintraege[it->second];
 }
 
 const Inidatei::Eintrag* Inidatei::finde(std::string_view abschnitt,
                                          std::string_view schluessel) const {
-    for (const Abschnitt& a : abschnitte_) {
-        if (!gleich_ohne_gross(a.name, abschnitt)) continue;
-        for (const Eintrag& e : a.eintraege)
-            if (gleich_ohne_gross(e.schluessel, schluessel)) return &e;
-        return nullptr;
-    }
-    return nullptr;
+    const Abschnitt* a = finde_abschnitt(abschnitt);
+    return a ? finde_eintrag(*a, schluessel) : nullptr;
 }
 
 bool Inidatei::hat(std::string_view abschnitt, std::string_view schluessel) const {
@@ -114,15 +114,11 @@ bool Inidatei::lies_bool(std::string_view abschnitt, std::string_view schluessel
 void Inidatei::schreibe(std::string_view abschnitt, std::string_view schluessel,
                         std::string_view wert) {
     Abschnitt* a = finde_abschnitt(abschnitt);
-    if (a == nullptr) {
-        abschnitte_.push_back({std::string(abschnitt), {}});
-        a = &abschnitte_.back();
-    }
-    for (Eintrag& e : a->eintraege) {
-        if (gleich_ohne_gross(e.schluessel, schluessel)) {
-            e.wert = std::string(wert);
-            return;
-        }
+    if (a == nullptr) a = &abschnitt_anlegen(abschnitt);
+    const auto [it, neu] = a->index.try_emplace(gross(schluessel), a->eintraege.size());
+    if (!neu) {
+        a->eintraege[it->second].wert = std::string(wert);
+        return;
     }
     a->eintraege.push_back({std::string(schluessel), std::string(wert)});
 }

@@ -4,6 +4,7 @@
 // as given (no quoting, no escaping), booleans are "1" and "0".
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace zol {
@@ -31,20 +32,31 @@ public:
     void schreibe_zahl(std::string_view abschnitt, std::string_view schluessel, long wert);
     void schreibe_bool(std::string_view abschnitt, std::string_view schluessel, bool wert);
 
-    void leeren() { abschnitte_.clear(); }
+    void leeren() {
+        abschnitte_.clear();
+        abschnittsindex_.clear();
+    }
     bool leer() const { return abschnitte_.empty(); }
 
 private:
     struct Eintrag {
         std::string schluessel, wert;
     };
+    // Look-ups go through indexes of the upper-cased names: a project of 100 000 formulas has
+    // as many keys in one section.
     struct Abschnitt {
         std::string name;
         std::vector<Eintrag> eintraege;
+        std::unordered_map<std::string, std::size_t> index;
     };
     const Eintrag* finde(std::string_view abschnitt, std::string_view schluessel) const;
+    const Abschnitt* finde_abschnitt(std::string_view name) const;
     Abschnitt* finde_abschnitt(std::string_view name);
+    Abschnitt& abschnitt_anlegen(std::string_view name);
+    // The key's entry in a, or nullptr.
+    static const Eintrag* finde_eintrag(const Abschnitt& a, std::string_view schluessel);
     std::vector<Abschnitt> abschnitte_;
+    std::unordered_map<std::string, std::size_t> abschnittsindex_;
 };
 
 } // namespace zol

@@ -12,6 +12,7 @@
 #include "shell/haupt/knopfleiste.h"
 #include "shell/haupt/vorlbeadlg.h"
 #include "shell/haupt/zeitdlg.h"
+#include "shell/rahmen/komponentenblock.h"
 #include "shell/rahmen/modulfenster.h"
 
 #include <QApplication>
@@ -42,9 +43,11 @@ Fensterlage lage_von(const QWidget* w) {
 void lage_setzen(QWidget* w, const Fensterlage& l) {
     w->move(0, 0);
     if (l.zustand == 0) {
-        w->resize(std::max(l.breite, w->minimumSizeHint().width()),
-                  std::max(l.hoehe, w->minimumSizeHint().height()));
-        w->move(l.links, l.oben);
+        const QRect lage =
+            im_bildschirm({l.links, l.oben, std::max(l.breite, w->minimumSizeHint().width()),
+                           std::max(l.hoehe, w->minimumSizeHint().height())});
+        w->resize(lage.size());
+        w->move(lage.topLeft());
     }
     w->setWindowState(l.zustand == 1   ? Qt::WindowMinimized
                       : l.zustand == 2 ? Qt::WindowMaximized

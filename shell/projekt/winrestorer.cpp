@@ -49,6 +49,61 @@ Fensterlage lage_lesen(const Inidatei& ini, const char* abschnitt, Fensterlage v
     return l;
 }
 
+// Collects the messages of one project's loading (a missing file, a file that cannot be read, a
+// refused formula) and shows them together in one box: a damaged project must not open a box
+// per window. Questions and file dialogs go on to the service in force.
+class Meldungssammler : public Meldungsdienst {
+public:
+    Meldungssammler() : vorher_(Meldungsdienst::einsetzen(this)) {}
+    ~Meldungssammler() override {
+        Meldungsdienst::einsetzen(vorher_);
+        if (texte_.isEmpty()) return;
+        if (texte_.size() == 1) {
+            Meldungsdienst::aktuell().warnung(nullptr, texte_.first());
+            return;
+        }
+        constexpr int hoechstens = 20;
+        QStringList zeilen = texte_.mid(0, hoechstens);
+        if (texte_.size() > hoechstens)
+            zeilen << QStringLiteral("… und %1 weitere Meldungen.").arg(texte_.size() - hoechstens);
+        Meldungsdienst::aktuell().warnung(nullptr, QStringLiteral("Beim Laden des Projekts:\n") +
+                                                       zeilen.join(QLatin1Char('\n')));
+    }
+    Meldungssammler(const Meldungssammler&) = delete;
+    Meldungssammler& operator=(const Meldungssammler&) = delete;
+
+    void warnung(QWidget*, const QString& text) override { merken(text); }
+    void information(QWidget*, const QString& text) override { merken(text); }
+    bool frage(QWidget* eltern, const QString& text) override {
+        return dienst().frage(eltern, text);
+    }
+    Antwort frageMitAbbruch(QWidget* eltern, const QString& text) override {
+        return dienst().frageMitAbbruch(eltern, text);
+    }
+    QString datei_oeffnen(QWidget* eltern, const QString& titel, const QStringList& filter,
+                          const QString& endung) override {
+        return dienst().datei_oeffnen(eltern, titel, filter, endung);
+    }
+    QString datei_speichern(QWidget* eltern, const QString& titel, const QStringList& filter,
+                            const QString& endung, const QString& vorschlag) override {
+        return dienst().datei_speichern(eltern, titel, filter, endung, vorschlag);
+    }
+
+private:
+    void merken(const QString& text) {
+        if (!texte_.contains(text)) texte_ << text;
+    }
+    Meldungsdienst& dienst() {
+        if (vorher_) return *vorher_;
+        Meldungsdienst::einsetzen(nullptr);
+        Meldungsdienst& standard = Meldungsdienst::aktuell();
+        Meldungsdienst::einsetzen(this);
+        return standard;
+    }
+    Meldungsdienst* vorher_;
+    QStringList texte_;
+};
+
 } // namespace
 
 TWinRestorer::TWinRestorer(const QString& datei) {
@@ -118,7 +173,9 @@ bool TWinRestorer::save(Projektumgebung& umgebung) {
     for (int i = 0; i < formeln.anzahl(); ++i)
         ini.schreibe("Formeln", "Nr" + std::to_string(i), formeln.eintrag(i));
 
-    // The window opened last comes first.
+    // The window opened last comes first. Files of windows that did not change stay as they
+    // are, even where the window manager moved a window a little.
+    const Lageunterschiede_egal lage_egal;
     const QString ordner = QFileInfo(datei_).absolutePath();
     const QList<Tmodulfenster*> fenster = umgebung.modulfenster();
     int k = 0;
@@ -155,6 +212,7 @@ bool TWinRestorer::restore(Projektumgebung& umgebung, bool ohneNamen) {
         return false;
     }
 
+    Meldungssammler sammler;
     umgebung.setzeHauptfenster(lage_lesen(ini, "Hauptfenster", {true, 100, 100, 0, 0, 0}));
     umgebung.setzeVorgabeformat(q(ini.lies("Hauptfenster", "Format", "0.00")));
 
@@ -174,15 +232,18 @@ bool TWinRestorer::restore(Projektumgebung& umgebung, bool ohneNamen) {
     // Back from the highest number, so windows open in the order they were first opened.
     for (long k = std::min<long>(fensterzahl, 10000); k >= 1; --k) {
         const std::string abschnitt = "Formelfenster" + std::to_string(k);
+        // A count larger than the sections written (a damaged or hand-made file) opens no
+        // windows for the sections that are not there.
+        if (!ini.hat(abschnitt, "Art") && !ini.hat(abschnitt, "Datei")) continue;
         const int art = static_cast<int>(ini.lies_zahl(abschnitt, "Art", 0));
         Tmodulfenster* f = umgebung.fensterErzeugen(art);
         if (f == nullptr) continue;
         const QString gespeichert = q(ini.lies(abschnitt, "Datei", ""));
         const QString gefunden = modul_datei_finden(gespeichert, ordner);
-        if (gefunden.isEmpty())
-            meldung(gespeichert + QStringLiteral(" Datei nicht gefunden!"));
-        else
+        if (!gefunden.isEmpty())
             f->laden(gefunden);
+        else if (!gespeichert.isEmpty()) // a window saved without a file opens empty
+            meldung(gespeichert + QStringLiteral(" Datei nicht gefunden!"));
         if (ohneNamen) {
             f->setzeDateiname({});
             f->setWindowTitle(f->art().artname);

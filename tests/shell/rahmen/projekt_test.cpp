@@ -145,10 +145,12 @@ TEST_F(Projekt, FehlerUndFundorte) {
     Testumgebung u;
     ASSERT_TRUE(TWinRestorer(projekt).restore(u, true));
     QDir::setCurrent(vorher);
-    EXPECT_EQ(
-        dienst.meldungen,
-        (QStringList{"Das Fenster \"Fraktale\" gibt es in dieser Fassung noch nicht.",
-                     "C:\\Schule\\fehlt.ref Datei nicht gefunden!", "Unbekannte Fensterart 115."}));
+    // All problems of one project in one box.
+    EXPECT_EQ(dienst.meldungen,
+              QStringList{"Beim Laden des Projekts:\n"
+                          "Das Fenster \"Fraktale\" gibt es in dieser Fassung noch nicht.\n"
+                          "C:\\Schule\\fehlt.ref Datei nicht gefunden!\n"
+                          "Unbekannte Fensterart 115."});
     const QList<Tmodulfenster*> fenster = u.modulfenster();
     ASSERT_EQ(fenster.size(), 2);
     // Found by its bare name in the current folder; a template forgets the file names.
@@ -198,6 +200,54 @@ QString text_des_fensters(const Testumgebung& u) {
 
 // The start-up project names its calculation file by its bare name; saved into another folder
 // the project must still find that file after the current folder has changed.
+TEST_F(Projekt, ZuGrosseFensterzahlOeffnetKeineFenster) {
+    const QString projekt = ordner.filePath("kaputt.pro");
+    QFile f(projekt);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Hauptfenster]\r\nVersion=ZOL50\r\nWidth=99999\r\nHeight=99999\r\n"
+            "[Fenster]\r\nAnzahl=10000\r\n[Formelfenster2]\r\nArt=5\r\n");
+    f.close();
+    Testumgebung u;
+    ASSERT_TRUE(TWinRestorer(projekt).restore(u));
+    EXPECT_EQ(u.modulfenster().size(), 1);
+    EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
+}
+
+// Saving a project leaves the files of unchanged windows as they are, byte for byte.
+TEST_F(Projekt, UnveraenderteFensterdateiBleibtWieSieIst) {
+    const QString modul = ordner.filePath("lf.ref");
+    {
+        Testumgebung u;
+        rechnenfenster(u, "1+1=", modul);
+        ASSERT_TRUE(u.fenster.first()->speichern());
+    }
+    // The same file with LF line ends, as another program may have written it.
+    QByteArray lf = inhalt(modul);
+    lf.replace("\r\n", "\n");
+    {
+        QFile f(modul);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(lf);
+    }
+    const QString projekt = ordner.filePath("lf.pro");
+    {
+        QFile f(projekt);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Hauptfenster]\r\nVersion=ZOL50\r\n[Fenster]\r\nAnzahl=1\r\n"
+                "[Formelfenster1]\r\nArt=5\r\nDatei=lf.ref\r\n");
+    }
+    Testumgebung u;
+    ASSERT_TRUE(TWinRestorer(projekt).restore(u));
+    ASSERT_EQ(u.modulfenster().size(), 1);
+    ASSERT_TRUE(TWinRestorer(projekt).save(u));
+    EXPECT_EQ(inhalt(modul), lf);
+    // A change is written.
+    static_cast<TEditForm*>(u.modulfenster().first())->memo()->setPlainText("2+2=");
+    ASSERT_TRUE(TWinRestorer(projekt).save(u));
+    EXPECT_TRUE(inhalt(modul).contains("2+2=\r\n"));
+    EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
+}
+
 TEST_F(Projekt, InAnderenOrdnerGespeichertesProjektFindetSeineFenster) {
     const QString programm = ordner.filePath("programm");
     QDir().mkpath(programm);
