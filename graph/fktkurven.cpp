@@ -6,6 +6,7 @@
 #include "engine/meldung.h"
 #include "engine/textkodierung.h"
 #include "engine/zahlformat.h"
+#include "graph/grafiktexte.h"
 #include "graph/tabellendatei.h"
 
 #include <algorithm>
@@ -42,12 +43,39 @@ private:
 
 } // namespace
 
+bool Tfktachsen::punkte_buchen(long long anzahl) {
+    if (anzahl <= max_seitenpunkte - seitenpunkte_) {
+        seitenpunkte_ += anzahl;
+        return true;
+    }
+    if (!zuviel_gemeldet_) melde(grafiktexte::zu_viele_punkte);
+    zuviel_gemeldet_ = true;
+    return false;
+}
+
 void Tfktachsen::fktzeichnen() {
     skalieren();
     punktzahl_ = 0;
     if (!gueltig_ || !aktuell || !v_.formeln) return;
     const Teinzelnefkt& e = *aktuell;
     Tfktbaum& baum = *v_.formeln;
+    // What the record will sample, booked before any of it is computed.
+    const long long aufloesung = std::clamp<long long>(e.aufloesung, 0, max_schritte) + 2;
+    long long geplant = 0;
+    switch (e.art) {
+    case Teinzelnefkt::funktion:
+        geplant = aufloesung * (e.zeigewert + e.zeigeableit + e.zeige2ableit + e.zeigeintegral);
+        break;
+    case Teinzelnefkt::schar:
+        geplant = aufloesung * std::clamp<long long>(e.scharanzahl, 0, max_scharglieder);
+        break;
+    case Teinzelnefkt::parameter:
+        geplant = std::clamp<long long>(e.scharanzahl, 0, max_schritte) + 1;
+        break;
+    default:
+        break; // a table is booked when its size is known
+    }
+    if (!punkte_buchen(geplant)) return;
     switch (e.art) {
     case Teinzelnefkt::funktion: {
         Tfktzelle* zelle = nullptr;
@@ -221,12 +249,12 @@ void Tfktachsen::tabellenkurve() {
         const std::size_t trenner = pfad.find_last_of("\\:");
         if (trenner != std::string::npos) pfad = pfad.substr(trenner + 1);
     }
-    const Textdatei datei = textdatei_lesen(pfad);
-    if (datei.fehler != Lesefehler::keiner) {
+    const Tabellenpunkte* gelesen = tabelle(pfad);
+    if (gelesen == nullptr) {
         melde(grafiktexte::tabelle_fehlt(name));
         return;
     }
-    const Tabellenpunkte t = tabellenpunkte(datei.zeilen);
+    const Tabellenpunkte& t = *gelesen;
     if (t.fehler == Tabellenpunkte::kein_tabulator) {
         melde(grafiktexte::tabelle_ohne_tabulator(pfad, t.zeile));
         return;
@@ -235,12 +263,26 @@ void Tfktachsen::tabellenkurve() {
         melde(grafiktexte::tabelle_falsche_zahl(pfad, t.zeile));
         return;
     }
+    if (!punkte_buchen(static_cast<long long>(t.punkte.size()))) return;
     Segmentregel regel([this](Tpunkt a, Tpunkt b) { streckeanfuegen(a, b); });
     for (const Tabellenpunkt& p : t.punkte) {
         const bool ok = v_.xmin <= p.x && p.x <= v_.xmax && im_ybereich(p.y);
         regel.punkt(ok, ok ? Tpunkt{xpunkt(p.x), ypunkt(p.y)} : Tpunkt{});
     }
     linienzugabschliessen();
+}
+
+const Tabellenpunkte* Tfktachsen::tabelle(const std::string& pfad) {
+    auto it = tabellen_.find(pfad);
+    if (it == tabellen_.end()) {
+        ++gelesene_tabellen_;
+        const Textdatei datei = textdatei_lesen(pfad);
+        std::unique_ptr<Tabellenpunkte> punkte;
+        if (datei.fehler == Lesefehler::keiner)
+            punkte = std::make_unique<Tabellenpunkte>(tabellenpunkte(datei.zeilen));
+        it = tabellen_.emplace(pfad, std::move(punkte)).first;
+    }
+    return it->second.get();
 }
 
 // A run continues while each segment starts where the last one ended; a full buffer becomes a

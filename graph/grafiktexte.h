@@ -9,6 +9,9 @@ inline constexpr const char* logy_unmoeglich =
 inline constexpr const char* logx_unmoeglich =
     "Die x-Achse kann nicht logarithmisch gezeichnet werden! X-Bereich muss positiv sein.";
 inline constexpr const char* ungueltiger_bereich = "Ungültiger Bereich";
+inline constexpr const char* zu_viele_punkte =
+    "Die Seite hätte mehr als 10 Millionen Punkte. Kurven, die nicht mehr hineinpassen, werden "
+    "nicht gezeichnet; verringern Sie die Auflösung oder die Zahl der Scharkurven.";
 
 inline constexpr const char* standard_xtext = "x-Achse";
 inline constexpr const char* standard_ytext = "y-Achse";

@@ -3,6 +3,7 @@
 #include "engine/hilfen.h"
 #include "engine/meldung.h"
 #include "engine/zahlformat.h"
+#include "graph/tabellendatei.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 namespace zol {
 
 Tfktachsen::Tfktachsen(Tlist1& liste, Tzeichenvorgaben& vorgaben) : liste_(liste), v_(vorgaben) {}
+Tfktachsen::~Tfktachsen() = default;
 
 void Tfktachsen::skalieren() {
     breite_ = seitenkoordinate(v_.xgroesse * 10.0L);

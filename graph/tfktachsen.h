@@ -12,18 +12,26 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace zol {
 
 class tfunktion;
+struct Tabellenpunkte;
 
 class Tfktachsen {
 public:
     static constexpr int max_striche = 200; // ticks per axis
+    // Samples one page may compute: every field of a plot file has its bound, but a family of
+    // 10 000 members at a resolution of 999 999 would still take hours and gigabytes. Curves
+    // that would go beyond it are left out, with one message.
+    static constexpr long long max_seitenpunkte = 10'000'000;
 
     Tfktachsen(Tlist1& liste, Tzeichenvorgaben& vorgaben);
+    ~Tfktachsen();
     Tfktachsen(const Tfktachsen&) = delete;
     Tfktachsen& operator=(const Tfktachsen&) = delete;
 
@@ -55,6 +63,8 @@ public:
     // Page rectangles (y upward) of the tick labels of the last achsenzeichnen, for each axis.
     const std::vector<QRectF>& xzahlrahmen() const { return xzahlrahmen_; }
     const std::vector<QRectF>& yzahlrahmen() const { return yzahlrahmen_; }
+    // Table files read by this engine so far (each is read once per rebuild).
+    int gelesene_tabellen() const { return gelesene_tabellen_; }
 
 private:
     // Ticks and labels (achsenbeschriftung.cpp).
@@ -88,6 +98,11 @@ private:
     void tabellenkurve();
     void streckeanfuegen(Tpunkt a, Tpunkt b);
     void linienzugabschliessen();
+    // Books the samples of the current record against the page's budget; false (with one
+    // message per page) when they do not fit.
+    bool punkte_buchen(long long anzahl);
+    // The points of a table file, read at its first use in this rebuild.
+    const Tabellenpunkte* tabelle(const std::string& pfad);
 
     Tlist1& liste_;
     Tzeichenvorgaben& v_;
@@ -105,6 +120,10 @@ private:
     std::vector<std::int32_t> xstriche_, ystriche_;
     std::vector<QRectF> xzahlrahmen_, yzahlrahmen_;
     std::int32_t x0_ = 0, y0_ = 0; // page position of the axes
+    long long seitenpunkte_ = 0;
+    bool zuviel_gemeldet_ = false;
+    std::map<std::string, std::unique_ptr<Tabellenpunkte>> tabellen_;
+    int gelesene_tabellen_ = 0;
 };
 
 } // namespace zol

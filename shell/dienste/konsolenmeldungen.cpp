@@ -13,6 +13,7 @@ Konsolenmeldungen::~Konsolenmeldungen() {
 }
 
 void Konsolenmeldungen::warnung(QWidget*, const QString& text) {
+    ++warnungen_;
     zeile("Meldung: ", text);
 }
 

@@ -26,7 +26,11 @@ public:
     QString datei_speichern(QWidget*, const QString& titel, const QStringList&, const QString&,
                             const QString&) override;
 
+    // Warnings shown so far: an error or a refusal happened.
+    int warnungen() const { return warnungen_; }
+
 private:
+    int warnungen_ = 0;
     // "Meldung: TEXT", further lines of the text indented.
     void zeile(const char* vorsatz, const QString& text);
     std::ostream& aus_;

@@ -74,7 +74,9 @@ int export_ausfuehren(const QStringList& argumente, std::ostream& err) {
         err << fehler.toStdString() << "\n";
         return exit_schreibfehler;
     }
-    return exit_ok;
+    // A page that drew only part of its curves (a table missing, too many points) is written,
+    // but the caller learns that it is not the whole picture.
+    return meldungen.warnungen() > 0 ? exit_schreibfehler : exit_ok;
 }
 
 } // namespace zol

@@ -21,6 +21,10 @@ constexpr long long max_stiftbreite = 1000;
 constexpr long long max_schriftgroesse = 1000;
 constexpr double min_faktor = 0.01;
 constexpr double max_faktor = 20;
+// Text lines: a number format picture is a few characters, a settings line or a formula a few
+// hundred; a megabyte line is damage (and would be drawn into every label of the page).
+constexpr qsizetype max_formatlaenge = 255;
+constexpr qsizetype max_zeilenlaenge = 1000;
 
 QString zahltext(long double w) {
     return QString::fromStdString(allgemeinformat(w));
@@ -99,6 +103,8 @@ private:
 
 bool eintrag_lesen(const QStringList& zeilen, int& index, Teinzelnefkt& e) {
     if (index + 1 >= zeilen.size()) return false;
+    if (zeilen[index].size() > max_zeilenlaenge || zeilen[index + 1].size() > max_zeilenlaenge)
+        return false;
     e.name = zeilen[index++].toStdString();
     Felder f(zeilen[index++]);
     Tstift stift;
@@ -138,7 +144,7 @@ bool eintrag_lesen(const QStringList& zeilen, int& index, Teinzelnefkt& e) {
     default:
         return true;
     }
-    if (index >= zeilen.size()) return false;
+    if (index >= zeilen.size() || zeilen[index].size() > max_zeilenlaenge) return false;
     e.name2 = zeilen[index++].toStdString();
     return true;
 }
@@ -169,8 +175,10 @@ QStringList kopf_schreiben(const Kopf& k) {
 bool kopf_lesen(const QStringList& zeilen, Kopf& kopf, int& fehlerzeile) {
     fehlerzeile = 1;
     if (zeilen.isEmpty() || zeilen[0] != QLatin1String(kennung)) return false;
+    fehlerzeile = 2;
+    if (zeilen.size() > 1 && zeilen[1].size() > max_formatlaenge) return false;
     fehlerzeile = 3;
-    if (zeilen.size() < 3) return false;
+    if (zeilen.size() < 3 || zeilen[2].size() > max_zeilenlaenge) return false;
     Kopf k;
     k.zahlformat = zeilen[1];
     Felder f(zeilen[2]);

@@ -1,4 +1,5 @@
 #include "engine/fktbaum.h"
+#include "engine/meldung.h"
 #include "graph/neuaufbau.h"
 #include "seitenhilfe.h"
 
@@ -246,6 +247,37 @@ TEST(Kurven, NeuaufbauDerSeite) {
     EXPECT_EQ(frei.rect.y1, -750);
     EXPECT_EQ(frei.zeilen, v.freitext);
     EXPECT_EQ(frei.schrift, v.schrift);
+}
+
+} // namespace
+
+namespace {
+
+// Every field within its bound, the product not: 10 000 members at a resolution of 999 999.
+// The page draws what fits and says once why the rest is missing.
+TEST(Kurven, SeiteHatEineGrenzeFuerAllePunkte) {
+    std::vector<std::string> meldungen;
+    auto vorher = zol::setze_meldungsempfaenger(
+        [&meldungen](const std::string& m) { meldungen.push_back(m); });
+    zol::Tfktbaum baum;
+    Tzeichenvorgaben v;
+    v.formeln = &baum;
+    Teinzelnefkt klein = funktion("g(x)=x");
+    Teinzelnefkt schar = funktion("f(x)=x*x+t");
+    schar.art = Teinzelnefkt::schar;
+    schar.name2 = "t";
+    schar.scharvon = 0;
+    schar.scharschritt = 1;
+    schar.scharanzahl = 10000;
+    schar.aufloesung = 999999;
+    Tlist1 liste;
+    const std::vector<Teinzelnefkt> kurven = {klein, schar, schar, klein};
+    zol::neuaufbau(liste, v, kurven);
+    zol::setze_meldungsempfaenger(std::move(vorher));
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_NE(meldungen[0].find("10 Millionen Punkte"), std::string::npos);
+    // Both small curves are there, no family member is.
+    EXPECT_EQ(zuege(liste).size(), 2u);
 }
 
 } // namespace

@@ -159,3 +159,26 @@ TEST(Tabellendatei, Datenbereich) {
 }
 
 } // namespace
+
+namespace {
+
+// Ten entries of one table file: the file is read once per rebuild.
+TEST_F(Tabellen, EineDateiWirdJeNeuaufbauEinmalGelesen) {
+    const std::string pfad = datei("zehn.dat", {"DATEN_ANFANG", "0\t0", "1\t1", "DATEN_ENDE"});
+    zol::Tfktbaum baum;
+    Tzeichenvorgaben v;
+    v.formeln = &baum;
+    Teinzelnefkt e;
+    e.art = Teinzelnefkt::tabelle;
+    e.name = pfad;
+    zol::Tlist1 liste;
+    zol::Tfktachsen motor(liste, v);
+    for (int i = 0; i < 10; ++i) {
+        motor.aktuell = &e;
+        motor.fktzeichnen();
+    }
+    EXPECT_EQ(motor.gelesene_tabellen(), 1);
+    EXPECT_EQ(zuege(liste).size(), 10u);
+}
+
+} // namespace

@@ -143,5 +143,32 @@ TEST_F(Exportbefehl, Ablehnungen) {
     EXPECT_TRUE(dienst.meldungen.isEmpty());
 }
 
+// Every field within its bound, their product not: a family of 10 000 members at a resolution
+// of 999 999 would take hours. The export ends quickly, says why the page is incomplete, and
+// reports it in its exit status. A megabyte "number format" is refused as damage.
+TEST_F(Exportbefehl, GrenzenDerSeite) {
+    QFile f(plotdatei());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QList<QByteArray> zeilen = f.readAll().split('\n');
+    f.close();
+    const qsizetype name = zeilen.lastIndexOf("f(x)=x^2-4\r"); // the entry, not the edit field
+    ASSERT_GT(name, 0);
+    zeilen[name] = "f(x)=x*x+t\r";
+    zeilen[name + 1] = "0#1#0#1#0#1#10000#1#-3#3#999999#\r";
+    zeilen.insert(name + 2, "t\r");
+    const QString schar = pfad("schar.fkt");
+    schreibe(schar, zeilen.join('\n'));
+    EXPECT_EQ(exportieren({schar, pfad("schar.png")}), 1);
+    EXPECT_NE(err.str().find("10 Millionen Punkte"), std::string::npos) << err.str();
+    EXPECT_TRUE(QFileInfo::exists(pfad("schar.png")));
+
+    zeilen[1] = QByteArray(300, '0') + "\r";
+    const QString format = pfad("format.fkt");
+    schreibe(format, zeilen.join('\n'));
+    EXPECT_EQ(exportieren({format, pfad("format.png")}), 2);
+    EXPECT_FALSE(QFileInfo::exists(pfad("format.png")));
+    EXPECT_TRUE(dienst.meldungen.isEmpty());
+}
+
 } // namespace
 } // namespace zol::test
