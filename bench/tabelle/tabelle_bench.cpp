@@ -68,6 +68,25 @@ void BM_BlattRechnen(benchmark::State& state) {
 }
 BENCHMARK(BM_BlattRechnen)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// A chain through 1000 × 1000 cells: each cell uses the one below it, the bottom row the cell
+// to its right, against the row order in both directions.
+void BM_KetteDurchMillionZellen(benchmark::State& state) {
+    constexpr int n = 1000;
+    Tabellenblatt b(n + 1, n + 1);
+    b.setzeEingabe(n, n, "1");
+    for (int c = n - 1; c >= 1; --c)
+        b.setzeEingabe(c, n, "=" + zellname(c + 1, n) + "+1");
+    for (int c = 1; c <= n; ++c)
+        for (int r = n - 1; r >= 1; --r)
+            b.setzeEingabe(c, r, "=" + zellname(c, r + 1) + "+1");
+    Tfktbaum baum;
+    for (auto _ : state) {
+        blatt_rechnen(baum, b, "0");
+        benchmark::DoNotOptimize(b.anzeige(1, 1));
+    }
+}
+BENCHMARK(BM_KetteDurchMillionZellen)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 // "Rechne" in the window: both grids read, every shown text written, the view repainted.
 void BM_FensterRechne(benchmark::State& state) {
     auto f = grosses_fenster();

@@ -7,7 +7,11 @@
 #include "engine/zahlwert.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <functional>
+#include <queue>
+#include <unordered_map>
 
 namespace zol {
 
@@ -228,13 +232,96 @@ Zellergebnis zelle_rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, int spalte, i
     return rechnen(baum, blatt, spalte, zeile, format);
 }
 
+std::vector<Zellbereich> rechenfolge(const Tabellenzugriff& blatt) {
+    // The cells with something to compute, in row order, and the names they give the table:
+    // their own, and the name a definition such as f(x)=x^2 or K=5 in a text cell introduces.
+    struct Eintrag {
+        int spalte, zeile;
+        std::string text;
+    };
+    std::vector<Eintrag> zellen;
+    std::unordered_map<std::string, int> namen;
+    for (int r = 1; r < blatt.zeilen(); ++r)
+        for (int c = 1; c < blatt.spalten(); ++c) {
+            std::string t = normiert(blatt.eingabe(c, r));
+            if (t.empty()) continue;
+            const int i = static_cast<int>(zellen.size());
+            namen.emplace(zellname(c, r), i);
+            if (zellart(t) == Zellart::text) {
+                std::string n, rechts, variable;
+                if (Tfktbaum::aufspalten(t, n, rechts, variable) && !rechts.empty())
+                    namen.emplace(n, i);
+            }
+            zellen.push_back({c, r, std::move(t)});
+        }
+
+    // Who uses whom: every name in a cell's text, every cell of a summed range.
+    const int n = static_cast<int>(zellen.size());
+    std::vector<std::vector<int>> nutzer(static_cast<std::size_t>(n));
+    std::vector<int> offen(static_cast<std::size_t>(n), 0);
+    auto kante = [&](int von, int nach) {
+        if (von == nach) return;
+        nutzer[static_cast<std::size_t>(von)].push_back(nach);
+        ++offen[static_cast<std::size_t>(nach)];
+    };
+    for (int i = 0; i < n; ++i) {
+        const std::string& t = zellen[static_cast<std::size_t>(i)].text;
+        if (ist_summe(t)) {
+            Zellbereich b;
+            const std::string bereich =
+                t.substr(summe_anfang.size(), t.size() - summe_anfang.size() - 1);
+            if (bereich_lesen(bereich, b))
+                for (int r = std::max(b.oben, 1); r <= std::min(b.unten, blatt.zeilen() - 1); ++r)
+                    for (int c = std::max(b.links, 1); c <= std::min(b.rechts, blatt.spalten() - 1);
+                         ++c)
+                        if (const auto it = namen.find(zellname(c, r)); it != namen.end())
+                            kante(it->second, i);
+            continue;
+        }
+        for (std::size_t p = 0; p < t.size();) {
+            if (!std::isalpha(static_cast<unsigned char>(t[p]))) {
+                ++p;
+                continue;
+            }
+            std::size_t e = p;
+            while (e < t.size() && std::isalnum(static_cast<unsigned char>(t[e])))
+                ++e;
+            if (const auto it = namen.find(t.substr(p, e - p)); it != namen.end())
+                kante(it->second, i);
+            p = e;
+        }
+    }
+
+    // Each cell after all it uses; among those that are ready, row order. Cells in a cycle, or
+    // using one, come last in row order and fail there as they always did.
+    std::vector<Zellbereich> folge;
+    folge.reserve(static_cast<std::size_t>(n));
+    std::vector<char> erledigt(static_cast<std::size_t>(n), 0);
+    std::priority_queue<int, std::vector<int>, std::greater<int>> bereit;
+    for (int i = 0; i < n; ++i)
+        if (offen[static_cast<std::size_t>(i)] == 0) bereit.push(i);
+    while (!bereit.empty()) {
+        const int i = bereit.top();
+        bereit.pop();
+        erledigt[static_cast<std::size_t>(i)] = 1;
+        const Eintrag& z = zellen[static_cast<std::size_t>(i)];
+        folge.push_back({z.spalte, z.zeile, z.spalte, z.zeile});
+        for (const int j : nutzer[static_cast<std::size_t>(i)])
+            if (--offen[static_cast<std::size_t>(j)] == 0) bereit.push(j);
+    }
+    for (int i = 0; i < n; ++i)
+        if (!erledigt[static_cast<std::size_t>(i)]) {
+            const Eintrag& z = zellen[static_cast<std::size_t>(i)];
+            folge.push_back({z.spalte, z.zeile, z.spalte, z.zeile});
+        }
+    return folge;
+}
+
 void blatt_rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, std::string_view format) {
     Stumm stumm;
     baum.alle_loeschen();
-    for (int durchgang = 0; durchgang < 3; ++durchgang)
-        for (int r = 1; r < blatt.zeilen(); ++r)
-            for (int c = 1; c < blatt.spalten(); ++c)
-                rechnen(baum, blatt, c, r, format);
+    for (const Zellbereich& z : rechenfolge(blatt))
+        rechnen(baum, blatt, z.links, z.oben, format);
 }
 
 void formeln_anzeigen(Tabellenzugriff& blatt) {

@@ -3,9 +3,9 @@
 //
 // Every cell holds an input text (a number, a formula, a range sum or free text) and shows a
 // display text. Every computed cell becomes a named quantity such as "B3" in a formula table
-// that belongs to the sheet alone, so formulas use other cells by name. There is no dependency
-// tracking: "Rechne" sweeps three times over the sheet in row order, which lets references to
-// cells further down or to the right settle.
+// that belongs to the sheet alone, so formulas use other cells by name. "Rechne" computes every
+// cell once, after the cells it uses (rechenfolge), so chains of references settle in any
+// direction.
 //
 // Coordinates are (column, row) as in the grids: row 0 holds the column names and column 0 the
 // row numbers, so the cells proper start at (1, 1).
@@ -95,7 +95,11 @@ struct Zellergebnis {
 Zellergebnis zelle_rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, int spalte, int zeile,
                            std::string_view format);
 
-// "Rechne": empties the table, then three sweeps over all cells, rows outside, columns inside.
+// The order "Rechne" computes the cells with something in them (each as a one-cell range):
+// every cell after the cells and definitions its text names (all cells of a summed range), in
+// row order where that leaves a choice; cells in a cycle, or using one, last in row order.
+std::vector<Zellbereich> rechenfolge(const Tabellenzugriff& blatt);
+// "Rechne": empties the table, then computes every cell once in that order.
 void blatt_rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, std::string_view format);
 
 // "Formeln anzeigen": every non-blank input becomes the display text.

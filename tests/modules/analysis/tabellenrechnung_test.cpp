@@ -1,5 +1,5 @@
 // The spreadsheet's arithmetic on a sheet in memory: the recalculation rules, range sums, the
-// three sweeps, paste growth and the checks of "Zeichnen".
+// order of computation, paste growth and the checks of "Zeichnen".
 #include "modules/analysis/tabellenrechnung.h"
 
 #include "engine/fktbaum.h"
@@ -119,7 +119,7 @@ struct Rechenfall {
     std::vector<const char*> nicht_definiert;
 };
 
-TEST(Tabellenrechnung, RechneMitDreiDurchgaengen) {
+TEST(Tabellenrechnung, RechneInDerFolgeDerBezuege) {
     const std::vector<Rechenfall> faelle = {
         {"Bezug auf die Zelle darüber",
          {{"A1", "2"}, {"A2", "=A1*3"}},
@@ -182,11 +182,16 @@ TEST(Tabellenrechnung, RechneMitDreiDurchgaengen) {
          {{"A1", "3,000"}, {"B1", "2,000"}, {"A2", "10,000"}},
          {"A1", "B1", "C1", "A2"},
          {}},
-        {"Eine Kette, die vier Durchgänge bräuchte, bleibt offen",
+        {"Eine Kette nach rechts setzt sich in jeder Länge",
          {{"A1", "=B1"}, {"B1", "=C1"}, {"C1", "=D1"}, {"D1", "1"}},
-         {{"A1", "=B1"}, {"B1", "1,000"}},
-         {"B1", "C1", "D1"},
-         {"A1"}},
+         {{"A1", "1,000"}, {"B1", "1,000"}},
+         {"A1", "B1", "C1", "D1"},
+         {}},
+        {"Ein Kreis und wer ihn benutzt zeigen ihren Text",
+         {{"A1", "=B1+1"}, {"B1", "=A1+1"}, {"C1", "=A1*2"}, {"D1", "=2"}},
+         {{"A1", "=B1+1"}, {"B1", "=A1+1"}, {"C1", "=A1*2"}, {"D1", "2,000"}},
+         {"D1"},
+         {"C1"}},
         {"Abgelehnte und nicht ausrechenbare Formeln zeigen ihren Text",
          {{"A1", "=2*"}, {"A2", "=A2+1"}, {"A3", "=1/0"}, {"A4", "="}, {"A5", "=B9"}},
          {{"A1", "=2*"}, {"A2", "=A2+1"}, {"A3", "=1/0"}, {"A4", "="}, {"A5", "=B9"}},
@@ -210,6 +215,31 @@ TEST(Tabellenrechnung, RechneMitDreiDurchgaengen) {
             EXPECT_LT(baum.sucheeintrag(n), 0) << n;
         EXPECT_TRUE(meldungen.empty()) << meldungen.front();
     }
+}
+
+// Each cell uses the one above it or to its left, against row order in the other direction:
+// twelve steps up, then a chain through a whole 100 × 100 sheet (each computed once).
+TEST(Tabellenrechnung, KettenNachObenUndLinksSetzenSich) {
+    Tabellenblatt b(20, 10);
+    b.setzeEingabe(1, 13, "1");
+    for (int r = 12; r >= 1; --r)
+        b.setzeEingabe(1, r, "=A" + std::to_string(r + 1) + "+1");
+    Tfktbaum baum;
+    blatt_rechnen(baum, b, "0");
+    EXPECT_EQ(anzeige(b, "A1"), "13");
+
+    Tabellenblatt gross(101, 101);
+    gross.setzeEingabe(100, 100, "1");
+    // Row 100 leftwards, then each column upwards from the cell below it.
+    for (int c = 99; c >= 1; --c)
+        gross.setzeEingabe(c, 100, "=" + zellname(c + 1, 100) + "+1");
+    for (int c = 1; c <= 100; ++c)
+        for (int r = 99; r >= 1; --r)
+            gross.setzeEingabe(c, r, "=" + zellname(c, r + 1) + "+1");
+    Tfktbaum baum2;
+    blatt_rechnen(baum2, gross, "0");
+    EXPECT_EQ(gross.anzeige(1, 1), "199");
+    EXPECT_EQ(gross.anzeige(100, 1), "100");
 }
 
 TEST(Tabellenrechnung, SpalteAAWirdAlsSpalte27Gerechnet) {
