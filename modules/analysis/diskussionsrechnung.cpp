@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zol {
 
@@ -58,6 +59,30 @@ int extremindex(const long double* werte, int n, bool groesster) {
     return k;
 }
 
+// The narrowest interval the arithmetic can still halve around x: a few units in the last
+// place. A tolerance below it would only compare equal values (and call an extremum a pole).
+long double kleinste_breite(long double x) {
+    const long double b = std::fabs(x);
+    return 8 * (std::nextafter(b, std::numeric_limits<long double>::infinity()) - b);
+}
+
+// Extreme and inflection points are found from differences of nearby values, which vanish in
+// rounding long before the interval reaches the precision of x: near an extremum the values
+// differ by about w^2, so w must stay near the square root of the precision (the curvature
+// search, comparing differences of differences, a little above).
+long double kleinste_breite_extremum(long double x) {
+    return 1e-8L * std::max<long double>(1, std::fabs(x));
+}
+long double kleinste_breite_wendepunkt(long double x) {
+    return 1e-6L * std::max<long double>(1, std::fabs(x));
+}
+
+// An estimate whose interval is wider than the number itself (a range of ±1E300 with few
+// halvings) is no result.
+bool zu_grob(long double x, long double breite) {
+    return breite > std::max<long double>(1, std::fabs(x));
+}
+
 struct Eingrenzung {
     long double x = 0;
     int schritte = 0;
@@ -75,7 +100,8 @@ Eingrenzung fuenfpunkte(const Abtastung& p, const Diskussionsfunktion& f,
     long double b = p.x[j + 1];
     long double w = std::fabs(p.x[j + 1] - p.x[j]);
     bool halt = false;
-    while (w > g.toleranz && e.schritte < g.grenze && !halt) {
+    while (w > std::max(g.toleranz, kleinste_breite_extremum(a)) && e.schritte < g.grenze &&
+           !halt) {
         ++e.schritte;
         w /= 2;
         long double pk[5], q[5];
@@ -103,6 +129,7 @@ Eingrenzung fuenfpunkte(const Abtastung& p, const Diskussionsfunktion& f,
         }
     }
     e.x = b;
+    if (zu_grob(b, w)) e.verworfen = true;
     return e;
 }
 
@@ -125,7 +152,7 @@ bool nullstelle_eingrenzen(const Abtastung& p, const Diskussionsfunktion& f,
     long double m = a + w / 2;
     long double fm = 0;
     int schritte = 0;
-    while (w > g.toleranz && schritte < g.grenze) {
+    while (w > std::max(g.toleranz, kleinste_breite(m)) && schritte < g.grenze) {
         ++schritte;
         m = a + w / 2;
         fm = f(m).wert;
@@ -146,6 +173,7 @@ bool nullstelle_eingrenzen(const Abtastung& p, const Diskussionsfunktion& f,
     // with rounding noise, a step) would be narrowed down to a "zero". Only an interval that
     // still changes sign, or a midpoint on the zero itself, holds one.
     if (schritte > 0 && fm != 0 && vorzeichen(fa) == vorzeichen(fb)) return false;
+    if (fm != 0 && zu_grob(m, w)) return false;
     ergebnis = punkt_bei(f, m, schritte, g);
     return true;
 }
@@ -204,7 +232,8 @@ bool wendepunkt_eingrenzen(const Abtastung& p, const Diskussionsfunktion& f,
     long double w = std::fabs(m - a);
     int schritte = 0;
     bool halt = false;
-    while (w > g.toleranz && schritte < g.grenze && !halt) {
+    while (w > std::max(g.toleranz, kleinste_breite_wendepunkt(a)) && schritte < g.grenze &&
+           !halt) {
         ++schritte;
         w /= 2;
         long double pk[6], q[6], d[5];
@@ -221,6 +250,7 @@ bool wendepunkt_eingrenzen(const Abtastung& p, const Diskussionsfunktion& f,
             a = pk[k - 1];
         m = pk[k] + w / 2;
     }
+    if (zu_grob(m, w)) return false;
     ergebnis = punkt_bei(f, m, schritte, g);
     return f(m).gueltig && std::isfinite(ergebnis.y) && !polnah(f, m, p.schritt);
 }

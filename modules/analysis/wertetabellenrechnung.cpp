@@ -77,8 +77,14 @@ bool tabelle_berechnen(const Reellefunktion& f, const Tabellenvorgaben& v, Werte
         if (a.funktion) zeile.push_back(fx);
         // No derivative where the function itself is undefined (1/x at 0), even though the
         // difference quotient around it would give a number.
-        if (a.ableitung1) zeile.push_back(std::isfinite(fx) ? (f(x + h) - f(x - h)) / (2 * h) : fx);
-        if (a.ableitung2) zeile.push_back((f(x + h) - 2 * fx + f(x - h)) / (h * h));
+        // A step below the precision of x would difference equal values: the first difference
+        // needs at least 1E-10 of |x|, the second (divided by h squared) 1E-5.
+        const long double groesse = std::max<long double>(1, std::fabs(x));
+        const long double h1 = std::max(h, 1e-10L * groesse);
+        const long double h2 = std::max(h, 1e-5L * groesse);
+        if (a.ableitung1)
+            zeile.push_back(std::isfinite(fx) ? (f(x + h1) - f(x - h1)) / (2 * h1) : fx);
+        if (a.ableitung2) zeile.push_back((f(x + h2) - 2 * fx + f(x - h2)) / (h2 * h2));
         if (a.integral) {
             if (x == xmin)
                 integral = 0;

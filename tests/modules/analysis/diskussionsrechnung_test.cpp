@@ -419,7 +419,36 @@ TEST(Diskussionsrechnung, EntarteteEingabenEnden) {
     e = diskutieren(gemischt, a);
     ASSERT_FALSE(e.nullstellen.empty());
     EXPECT_NEAR(e.nullstellen.back().x, 1.01L, 1e-12);
-    EXPECT_EQ(e.iterationsstatus, "*");
+    // Tolerance 0 lies below the precision of x: the halving stops there, not at the limit.
+    EXPECT_EQ(e.iterationsstatus, "");
+}
+
+} // namespace
+
+namespace {
+
+// A tolerance below the precision of x stops at a few units in the last place: the extreme
+// points stay extreme points, never poles.
+TEST(Diskussionsrechnung, ToleranzUnterDerRechengenauigkeit) {
+    Diskussionsauftrag a = alle_arten(-3, 3, 100);
+    a.grenzen.toleranz = 1e-20L;
+    a.grenzen.grenze = 1000;
+    const Diskussionsergebnis e = diskutieren(glatt(standard), a);
+    ASSERT_EQ(e.extremwerte.size(), 2u);
+    EXPECT_NEAR(e.extremwerte[0].x, 0, 1e-8);
+    EXPECT_NEAR(e.extremwerte[1].x, 4.0L / 3, 1e-8);
+    EXPECT_NEAR(e.extremwerte[1].y, -86.0L / 27, 1e-12);
+    EXPECT_TRUE(e.polstellen.empty());
+    ASSERT_EQ(e.nullstellen.size(), 1u);
+    EXPECT_NEAR(e.nullstellen[0].x, 2.3593, 1e-4);
+}
+
+// Over ±1E300 thirty halvings leave intervals of 1E289: no "zero" at -4,66E288.
+TEST(Diskussionsrechnung, RiesigerBereichGibtKeineScheinpunkte) {
+    const Diskussionsergebnis e = diskutieren(glatt(standard), alle_arten(-1e300L, 1e300L, 100));
+    for (const Diskussionspunkte* punkte : {&e.nullstellen, &e.extremwerte, &e.wendepunkte})
+        for (const Diskussionspunkt& p : *punkte)
+            EXPECT_LT(std::fabs(p.x), 1e6L) << p.x;
 }
 
 } // namespace

@@ -119,6 +119,23 @@ TEST(Wertetabellenrechnung, AbleitungenAlsDifferenzen) {
     }
 }
 
+// A step far below the precision of x (1E-30) would difference equal values and show f' = f''
+// = 0 everywhere: the step is kept at a relative minimum, so the derivatives stay right.
+TEST(Wertetabellenrechnung, WinzigeSchrittweiteBleibtRichtig) {
+    Tabellenvorgaben v;
+    v.xmin = -1;
+    v.xmax = 2;
+    v.h = 1e-30L;
+    v.arten = {false, true, true, false};
+    const Wertetabelle t = berechnet(kubik, v);
+    ASSERT_EQ(t.zeilen.size(), 4u);
+    for (const auto& zeile : t.zeilen) {
+        const long double x = zeile[0];
+        EXPECT_NEAR(static_cast<double>(zeile[1]), static_cast<double>(3 * x * x), 1e-7) << x;
+        EXPECT_NEAR(static_cast<double>(zeile[2]), static_cast<double>(6 * x), 1e-3) << x;
+    }
+}
+
 TEST(Wertetabellenrechnung, IntegralWirdSchrittweiseSummiert) {
     struct Fall {
         int n;
