@@ -1,6 +1,7 @@
 // Our engine (80-bit) against muparser (double), side by side in one run.
 // Benchmark names: <engine>/<what>/<formula>, engine being "zol" or "muparser".
 #include "engine/fktbaum.h"
+#include "engine/ini.h"
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>
@@ -109,6 +110,38 @@ void muparser_grosse_tabelle(benchmark::State& state) {
     }
 }
 
+// K0=1, K1=K0+K0 … K40: each constant used twice by the next, 2^40 evaluations unless each
+// is computed once per change of the table.
+void zol_verdopplungskette(benchmark::State& state) {
+    zol::Tfktbaum baum;
+    baum.definiere("K0=1");
+    for (int i = 1; i <= 40; ++i)
+        baum.definiere("K" + std::to_string(i) + "=K" + std::to_string(i - 1) + "+K" +
+                       std::to_string(i - 1));
+    for (auto _ : state) {
+        baum.definiere("K0=1"); // a change: every value is computed anew
+        long double w = 0;
+        baum.fktberechnen("K40", 0, w);
+        benchmark::DoNotOptimize(w);
+    }
+}
+
+// 100 000 keys in one section, as a project of 100 000 formulas holds them.
+void ini_hunderttausend(benchmark::State& state) {
+    std::vector<std::string> zeilen{"[Formeln]", "Anzahl=100000"};
+    for (int i = 0; i < 100000; ++i)
+        zeilen.push_back("Nr" + std::to_string(i) + "=K" + std::to_string(i) + "=" +
+                         std::to_string(i));
+    for (auto _ : state) {
+        zol::Inidatei ini;
+        ini.einlesen(zeilen);
+        std::size_t laenge = 0;
+        for (int i = 0; i < 100000; ++i)
+            laenge += ini.lies("Formeln", "Nr" + std::to_string(i), "").size();
+        benchmark::DoNotOptimize(laenge);
+    }
+}
+
 const bool registriert = [] {
     static const std::vector<Formel> alle = formeln();
     for (const Formel& f : alle) {
@@ -123,6 +156,10 @@ const bool registriert = [] {
     }
     benchmark::RegisterBenchmark("zol/tabelle100000/NEU=K100000*2", zol_grosse_tabelle);
     benchmark::RegisterBenchmark("muparser/tabelle100000/K100000*2", muparser_grosse_tabelle);
+    benchmark::RegisterBenchmark("zol/verdopplungskette/K40", zol_verdopplungskette)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("zol/projekt/100000_formeln_lesen", ini_hunderttausend)
+        ->Unit(benchmark::kMillisecond);
     return true;
 }();
 
