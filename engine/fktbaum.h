@@ -180,6 +180,11 @@ public:
     bool untersuche(std::string& text, long double& wert);
 
     int anzahl() const { return static_cast<int>(eintraege_.size()); }
+    // Room for n entries, so a sheet of a million cells is not rehashed on the way.
+    void reservieren(std::size_t n) {
+        eintraege_.reserve(n);
+        index_.reserve(n);
+    }
     Tfktzelle* zelle(int index) const { return eintraege_[static_cast<std::size_t>(index)].get(); }
     const std::string& eintrag(int index) const { return zelle(index)->formeltext; }
 

@@ -63,9 +63,9 @@ bool definieren(Tfktbaum& baum, const std::string& name, const std::string& term
     return baum.untersuche(text, wert);
 }
 
+// The value of a cell just defined: its own program, run directly.
 bool abfragen(Tfktbaum& baum, const std::string& name, long double& wert) {
-    std::string text = name + "=";
-    return baum.untersuche(text, wert);
+    return baum.fktberechnen(name, 0, wert);
 }
 
 // A cell reference that lies inside the sheet.
@@ -127,10 +127,9 @@ Zellergebnis summe_rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, int spalte, i
     return e;
 }
 
+// The cell with its input as typed and as the rules read it.
 Zellergebnis rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, int spalte, int zeile,
-                     std::string_view bild) {
-    const std::string eingabe = blatt.eingabe(spalte, zeile);
-    const std::string t = normiert(eingabe);
+                     const std::string& eingabe, const std::string& t, std::string_view bild) {
     Zellergebnis e;
     if (t.empty()) return e;
     const std::string name = zellname(spalte, zeile);
@@ -159,6 +158,20 @@ Zellergebnis rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, int spalte, int zei
     blatt.setzeAnzeige(spalte, zeile, eingabe);
     return e;
 }
+
+Zellergebnis rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, int spalte, int zeile,
+                     std::string_view bild) {
+    const std::string eingabe = blatt.eingabe(spalte, zeile);
+    return rechnen(baum, blatt, spalte, zeile, eingabe, normiert(eingabe), bild);
+}
+
+struct Rechenzelle {
+    int spalte, zeile;
+    std::string eingabe, text; // as typed, and as the rules read it
+};
+
+// The cells with something to compute, in the order they are computed.
+std::vector<Rechenzelle> rechenzellen(const Tabellenzugriff& blatt);
 
 } // namespace
 
@@ -232,18 +245,22 @@ Zellergebnis zelle_rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, int spalte, i
     return rechnen(baum, blatt, spalte, zeile, format);
 }
 
-std::vector<Zellbereich> rechenfolge(const Tabellenzugriff& blatt) {
+namespace {
+
+std::vector<Rechenzelle> rechenzellen(const Tabellenzugriff& blatt) {
     // The cells with something to compute, in row order, and the names they give the table:
     // their own, and the name a definition such as f(x)=x^2 or K=5 in a text cell introduces.
-    struct Eintrag {
-        int spalte, zeile;
-        std::string text;
-    };
+    using Eintrag = Rechenzelle;
     std::vector<Eintrag> zellen;
     std::unordered_map<std::string, int> namen;
+    const std::size_t flaeche =
+        static_cast<std::size_t>(blatt.zeilen()) * static_cast<std::size_t>(blatt.spalten());
+    zellen.reserve(flaeche);
+    namen.reserve(flaeche);
     for (int r = 1; r < blatt.zeilen(); ++r)
         for (int c = 1; c < blatt.spalten(); ++c) {
-            std::string t = normiert(blatt.eingabe(c, r));
+            std::string eingabe = blatt.eingabe(c, r);
+            std::string t = normiert(eingabe);
             if (t.empty()) continue;
             const int i = static_cast<int>(zellen.size());
             namen.emplace(zellname(c, r), i);
@@ -252,7 +269,7 @@ std::vector<Zellbereich> rechenfolge(const Tabellenzugriff& blatt) {
                 if (Tfktbaum::aufspalten(t, n, rechts, variable) && !rechts.empty())
                     namen.emplace(n, i);
             }
-            zellen.push_back({c, r, std::move(t)});
+            zellen.push_back({c, r, std::move(eingabe), std::move(t)});
         }
 
     // Who uses whom: every name in a cell's text, every cell of a summed range.
@@ -294,7 +311,7 @@ std::vector<Zellbereich> rechenfolge(const Tabellenzugriff& blatt) {
 
     // Each cell after all it uses; among those that are ready, row order. Cells in a cycle, or
     // using one, come last in row order and fail there as they always did.
-    std::vector<Zellbereich> folge;
+    std::vector<Rechenzelle> folge;
     folge.reserve(static_cast<std::size_t>(n));
     std::vector<char> erledigt(static_cast<std::size_t>(n), 0);
     std::priority_queue<int, std::vector<int>, std::greater<int>> bereit;
@@ -304,24 +321,32 @@ std::vector<Zellbereich> rechenfolge(const Tabellenzugriff& blatt) {
         const int i = bereit.top();
         bereit.pop();
         erledigt[static_cast<std::size_t>(i)] = 1;
-        const Eintrag& z = zellen[static_cast<std::size_t>(i)];
-        folge.push_back({z.spalte, z.zeile, z.spalte, z.zeile});
+        folge.push_back(std::move(zellen[static_cast<std::size_t>(i)]));
         for (const int j : nutzer[static_cast<std::size_t>(i)])
             if (--offen[static_cast<std::size_t>(j)] == 0) bereit.push(j);
     }
     for (int i = 0; i < n; ++i)
-        if (!erledigt[static_cast<std::size_t>(i)]) {
-            const Eintrag& z = zellen[static_cast<std::size_t>(i)];
-            folge.push_back({z.spalte, z.zeile, z.spalte, z.zeile});
-        }
+        if (!erledigt[static_cast<std::size_t>(i)])
+            folge.push_back(std::move(zellen[static_cast<std::size_t>(i)]));
+    return folge;
+}
+
+} // namespace
+
+std::vector<Zellbereich> rechenfolge(const Tabellenzugriff& blatt) {
+    std::vector<Zellbereich> folge;
+    for (const Rechenzelle& z : rechenzellen(blatt))
+        folge.push_back({z.spalte, z.zeile, z.spalte, z.zeile});
     return folge;
 }
 
 void blatt_rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, std::string_view format) {
     Stumm stumm;
     baum.alle_loeschen();
-    for (const Zellbereich& z : rechenfolge(blatt))
-        rechnen(baum, blatt, z.links, z.oben, format);
+    const std::vector<Rechenzelle> folge = rechenzellen(blatt);
+    baum.reservieren(folge.size());
+    for (const Rechenzelle& z : folge)
+        rechnen(baum, blatt, z.spalte, z.zeile, z.eingabe, z.text, format);
 }
 
 void formeln_anzeigen(Tabellenzugriff& blatt) {
