@@ -276,19 +276,25 @@ std::vector<Rechenzelle> rechenzellen(const Tabellenzugriff& blatt) {
     const int n = static_cast<int>(zellen.size());
     std::vector<std::vector<int>> nutzer(static_cast<std::size_t>(n));
     std::vector<int> offen(static_cast<std::size_t>(n), 0);
+    // Sums over huge ranges in many cells could ask for billions of links: beyond a bound the
+    // cells are simply taken in row order (what does not settle then shows its text).
+    constexpr std::size_t max_kanten = 20'000'000;
+    std::size_t kanten = 0;
     auto kante = [&](int von, int nach) {
-        if (von == nach) return;
+        if (von == nach || kanten >= max_kanten) return;
+        ++kanten;
         nutzer[static_cast<std::size_t>(von)].push_back(nach);
         ++offen[static_cast<std::size_t>(nach)];
     };
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n && kanten < max_kanten; ++i) {
         const std::string& t = zellen[static_cast<std::size_t>(i)].text;
         if (ist_summe(t)) {
             Zellbereich b;
             const std::string bereich =
                 t.substr(summe_anfang.size(), t.size() - summe_anfang.size() - 1);
             if (bereich_lesen(bereich, b))
-                for (int r = std::max(b.oben, 1); r <= std::min(b.unten, blatt.zeilen() - 1); ++r)
+                for (int r = std::max(b.oben, 1);
+                     r <= std::min(b.unten, blatt.zeilen() - 1) && kanten < max_kanten; ++r)
                     for (int c = std::max(b.links, 1); c <= std::min(b.rechts, blatt.spalten() - 1);
                          ++c)
                         if (const auto it = namen.find(zellname(c, r)); it != namen.end())
@@ -309,6 +315,7 @@ std::vector<Rechenzelle> rechenzellen(const Tabellenzugriff& blatt) {
         }
     }
 
+    if (kanten >= max_kanten) return zellen;
     // Each cell after all it uses; among those that are ready, row order. Cells in a cycle, or
     // using one, come last in row order and fail there as they always did.
     std::vector<Rechenzelle> folge;
