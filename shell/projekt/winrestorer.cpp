@@ -126,6 +126,9 @@ bool fenster_speichern(Tmodulfenster& fenster, const QString& projektdatei) {
         for (const QString& daten : datenordner())
             if (QDir(daten).exists() && ordner.startsWith(QDir(daten).canonicalPath()))
                 return fenster.speichernUnter(fenster.dateivorschlag(projektdatei));
+    // A file the window still agrees with stays untouched: the project may merely point at it
+    // (a shared file, one with other line ends or more in it than the window reads).
+    if (QFileInfo(datei).isFile() && !fenster.standGeaendert()) return true;
     return fenster.speichern();
 }
 
@@ -174,8 +177,7 @@ bool TWinRestorer::save(Projektumgebung& umgebung) {
         ini.schreibe("Formeln", "Nr" + std::to_string(i), formeln.eintrag(i));
 
     // The window opened last comes first. Files of windows that did not change stay as they
-    // are, even where the window manager moved a window a little.
-    const Lageunterschiede_egal lage_egal;
+    // are, even where the window manager moved a window a little (fenster_speichern).
     const QString ordner = QFileInfo(datei_).absolutePath();
     const QList<Tmodulfenster*> fenster = umgebung.modulfenster();
     int k = 0;
@@ -240,8 +242,9 @@ bool TWinRestorer::restore(Projektumgebung& umgebung, bool ohneNamen) {
         if (f == nullptr) continue;
         const QString gespeichert = q(ini.lies(abschnitt, "Datei", ""));
         const QString gefunden = modul_datei_finden(gespeichert, ordner);
+        bool geladen = false;
         if (!gefunden.isEmpty())
-            f->laden(gefunden);
+            geladen = f->laden(gefunden);
         else if (!gespeichert.isEmpty()) // a window saved without a file opens empty
             meldung(gespeichert + QStringLiteral(" Datei nicht gefunden!"));
         if (ohneNamen) {
@@ -249,6 +252,7 @@ bool TWinRestorer::restore(Projektumgebung& umgebung, bool ohneNamen) {
             f->setWindowTitle(f->art().artname);
         }
         f->show();
+        if (geladen && !ohneNamen) f->standMerken();
     }
     return true;
 }

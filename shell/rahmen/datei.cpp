@@ -5,46 +5,30 @@
 
 #include <QDir>
 
-#include <regex>
-
 namespace zol {
 
 namespace {
 
-int& lage_egal() {
-    static int zaehler = 0;
-    return zaehler;
-}
-
-bool ist_lagezeile(const std::string& z) {
-    static const std::regex muster("-?\\d+#-?\\d+#-?\\d+#-?\\d+#-?\\d+#");
-    return std::regex_match(z, muster);
-}
-
-// The same lines, or (while saving a project) the same but for the first place-and-size line.
-bool gleicher_inhalt(const std::vector<std::string>& alt, const std::vector<std::string>& neu) {
-    if (alt == neu) return true;
-    if (lage_egal() == 0 || alt.size() != neu.size()) return false;
-    bool lage_gesehen = false;
-    for (std::size_t i = 0; i < alt.size(); ++i) {
-        if (alt[i] == neu[i]) {
-            lage_gesehen = lage_gesehen || ist_lagezeile(alt[i]);
-            continue;
-        }
-        if (lage_gesehen || !ist_lagezeile(alt[i]) || !ist_lagezeile(neu[i])) return false;
-        lage_gesehen = true;
-    }
-    return true;
+Zeilenfang*& aktueller_fang() {
+    static Zeilenfang* fang = nullptr;
+    return fang;
 }
 
 } // namespace
 
-Lageunterschiede_egal::Lageunterschiede_egal() {
-    ++lage_egal();
+Zeilenfang::Zeilenfang(Art art) : art_(art), vorher_(aktueller_fang()) {
+    aktueller_fang() = this;
 }
 
-Lageunterschiede_egal::~Lageunterschiede_egal() {
-    --lage_egal();
+Zeilenfang::~Zeilenfang() {
+    aktueller_fang() = vorher_;
+}
+
+bool Zeilenfang::zeilen(const QString& datei, QStringList& zeilen) const {
+    const auto it = gefangen_.constFind(datei);
+    if (it == gefangen_.constEnd()) return false;
+    zeilen = *it;
+    return true;
 }
 
 bool zeilen_lesen(const QString& datei, QStringList& zeilen, QWidget* eltern) {
@@ -73,7 +57,9 @@ bool zeilen_lesen(const QString& datei, QStringList& zeilen, QWidget* eltern) {
     return false;
 }
 
-bool zeilen_schreiben(const QString& datei, const QStringList& zeilen, QWidget* eltern) {
+namespace {
+
+bool zeilen_schreiben_wirklich(const QString& datei, const QStringList& zeilen, QWidget* eltern) {
     std::vector<std::string> z;
     z.reserve(static_cast<std::size_t>(zeilen.size()));
     for (const QString& s : zeilen)
@@ -81,7 +67,7 @@ bool zeilen_schreiben(const QString& datei, const QStringList& zeilen, QWidget* 
     // A file that already says exactly this is left alone, byte for byte: saving a project
     // must not rewrite (and convert the line ends of) files nothing was changed in.
     if (const Textdatei alt = textdatei_lesen(datei.toStdString());
-        alt.fehler == Lesefehler::keiner && gleicher_inhalt(alt.zeilen, z))
+        alt.fehler == Lesefehler::keiner && alt.zeilen == z)
         return true;
     switch (textdatei_speichern(datei.toStdString(), z)) {
     case Schreibfehler::keiner:
@@ -98,6 +84,19 @@ bool zeilen_schreiben(const QString& datei, const QStringList& zeilen, QWidget* 
                 .arg(QDir::toNativeSeparators(datei)),
             eltern);
     return false;
+}
+
+} // namespace
+
+bool zeilen_schreiben(const QString& datei, const QStringList& zeilen, QWidget* eltern) {
+    Zeilenfang* fang = aktueller_fang();
+    if (fang && fang->art_ == Zeilenfang::Art::zuhoeren) {
+        fang->gefangen_.insert(datei, zeilen);
+        return true;
+    }
+    const bool ok = zeilen_schreiben_wirklich(datei, zeilen, eltern);
+    if (ok && fang) fang->gefangen_.insert(datei, zeilen);
+    return ok;
 }
 
 } // namespace zol

@@ -1,6 +1,7 @@
 #pragma once
 // Text files for the windows: the program's one reader and writer (Windows-1252 or UTF-8 with
 // byte-order mark, CRLF) with German messages when something goes wrong.
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -16,16 +17,24 @@ bool zeilen_lesen(const QString& datei, QStringList& zeilen, QWidget* eltern = n
 // left as it is, byte for byte.
 bool zeilen_schreiben(const QString& datei, const QStringList& zeilen, QWidget* eltern = nullptr);
 
-// While an object lives (saving a project), a window file whose lines differ only in the
-// window's place and size line ("0#720#440#2#2#") is left as it is too: a window the window
-// manager moved a little has not changed, and its file (possibly shared, or written by
-// another program) must stay untouched.
-class Lageunterschiede_egal {
+// While an object lives, zeilen_schreiben keeps the lines it is given for each file name. A
+// listening one writes nothing and reports success, so the frame learns what a window would
+// write without touching its file; a writing one keeps the lines of the files it wrote.
+class Zeilenfang {
 public:
-    Lageunterschiede_egal();
-    ~Lageunterschiede_egal();
-    Lageunterschiede_egal(const Lageunterschiede_egal&) = delete;
-    Lageunterschiede_egal& operator=(const Lageunterschiede_egal&) = delete;
+    enum class Art { zuhoeren, mitschreiben };
+    explicit Zeilenfang(Art art = Art::zuhoeren);
+    ~Zeilenfang();
+    Zeilenfang(const Zeilenfang&) = delete;
+    Zeilenfang& operator=(const Zeilenfang&) = delete;
+    // The lines last given for datei; false when none were.
+    bool zeilen(const QString& datei, QStringList& zeilen) const;
+
+private:
+    friend bool zeilen_schreiben(const QString&, const QStringList&, QWidget*);
+    Art art_;
+    Zeilenfang* vorher_;
+    QHash<QString, QStringList> gefangen_;
 };
 
 } // namespace zol

@@ -22,6 +22,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -33,6 +34,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTabWidget>
 #include <QTextDocument>
@@ -63,6 +65,28 @@ QPointer<Tmodulfenster>& tabellenkalkulation() {
 
 // Compute and operation buttons: words in red, as pupils know them.
 constexpr const char* rot_fett = "QToolButton { color: #c00000; font-weight: bold; }";
+
+// The lines of a window file as one fingerprint. In a data file of the window's own (mit_lage)
+// the window's place-and-size line, the first line of that shape among the header lines, counts
+// as the same whatever it says: a window the window manager moved a little has not changed.
+QByteArray fingerabdruck(const QStringList& zeilen, bool mit_lage) {
+    static const QRegularExpression lagezeile(
+        QStringLiteral("^-?\\d+#-?\\d+#-?\\d+#-?\\d+#-?\\d+#$"));
+    constexpr int kopfzeilen = 8;
+    QCryptographicHash h(QCryptographicHash::Sha256);
+    bool lage_gesehen = !mit_lage;
+    for (int i = 0; i < zeilen.size(); ++i) {
+        const QString& z = zeilen[i];
+        if (!lage_gesehen && i < kopfzeilen && lagezeile.match(z).hasMatch()) {
+            lage_gesehen = true;
+            h.addData(QByteArrayView("\x01"));
+        } else {
+            h.addData(z.toUtf8());
+        }
+        h.addData(QByteArrayView("\n"));
+    }
+    return h.result();
+}
 
 bool& nachfragen_aus() {
     static bool aus = false;
@@ -139,6 +163,8 @@ void Tmodulfenster::setzeFormat(const QString& bild) {
 }
 
 void Tmodulfenster::setzeDateiname(const QString& datei) {
+    // What another file holds is not known.
+    if (datei != dateiname_) stand_.clear();
     dateiname_ = datei;
     if (!datei.isEmpty()) setWindowTitle(QFileInfo(datei).fileName());
 }
@@ -541,12 +567,16 @@ void Tmodulfenster::ergebnisseVerwerfen() {
 void Tmodulfenster::oeffnen() {
     const QString datei = Meldungsdienst::aktuell().datei_oeffnen(this, QStringLiteral("Öffnen"),
                                                                   art_->filter, art_->endung);
-    if (!datei.isEmpty()) laden(datei);
+    if (!datei.isEmpty() && laden(datei)) standMerken();
 }
 
+// The lines written are remembered as the saved state on the way.
 bool Tmodulfenster::speichern() {
     if (dateiname_.isEmpty()) return speichernUnter();
+    Zeilenfang fang(Zeilenfang::Art::mitschreiben);
     if (!inDateiSchreiben(dateiname_)) return false;
+    QStringList zeilen;
+    stand_ = fang.zeilen(dateiname_, zeilen) ? standAus(zeilen) : QByteArray();
     setzeGeaendert(false);
     return true;
 }
@@ -555,10 +585,39 @@ bool Tmodulfenster::speichernUnter(const QString& vorschlag) {
     const QString datei = Meldungsdienst::aktuell().datei_speichern(
         this, QStringLiteral("Speichern unter – %1").arg(windowTitle()), speichernFilter(),
         art_->endung, vorschlag.isEmpty() ? dateiname_ : vorschlag);
-    if (datei.isEmpty() || !inDateiSchreiben(datei)) return false;
+    if (datei.isEmpty()) return false;
+    Zeilenfang fang(Zeilenfang::Art::mitschreiben);
+    if (!inDateiSchreiben(datei)) return false;
     setzeDateiname(datei);
+    QStringList zeilen;
+    stand_ = fang.zeilen(datei, zeilen) ? standAus(zeilen) : QByteArray();
     setzeGeaendert(false);
     return true;
+}
+
+// What the window would write to its file, found without writing it.
+QByteArray Tmodulfenster::standErmitteln() {
+    if (dateiname_.isEmpty()) return {};
+    Zeilenfang fang;
+    QStringList zeilen;
+    if (!inDateiSchreiben(dateiname_) || !fang.zeilen(dateiname_, zeilen)) return {};
+    return standAus(zeilen);
+}
+
+// A window's data file starts with its kind's marker, or has a format of its own; anything else
+// (a text file in the calculation window) has no place line.
+QByteArray Tmodulfenster::standAus(const QStringList& zeilen) const {
+    return fingerabdruck(zeilen, art_->kennung.isEmpty() ||
+                                     (!zeilen.isEmpty() && zeilen.first() == art_->kennung));
+}
+
+void Tmodulfenster::standMerken() {
+    stand_ = standErmitteln();
+}
+
+bool Tmodulfenster::standGeaendert() {
+    if (stand_.isEmpty()) return true;
+    return standErmitteln() != stand_;
 }
 
 QString Tmodulfenster::dateivorschlag(const QString& projektdatei) const {

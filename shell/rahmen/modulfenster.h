@@ -9,6 +9,7 @@
 #include "shell/rahmen/befehle.h"
 #include "shell/rahmen/fensterarten.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
@@ -66,6 +67,14 @@ public:
     // it or chose another option. A computation alone changes nothing.
     bool geaendert() const;
     void setzeGeaendert(bool geaendert);
+    // Whether the window would now write something else to its file than it loaded from it or
+    // last saved to it: inputs, results, settings or entries, whatever changed them (its place
+    // on the screen does not count). A window remembers that state when it is opened from a
+    // file, saved, or told to (standMerken, after a project loaded it); one that never was, or
+    // has no file, counts as changed. Saving a project writes only such windows, so a file that
+    // did not change stays as it is, byte for byte.
+    bool standGeaendert();
+    void standMerken();
     // Closing a changed window asks whether to save it, unless it was opened by the demo or
     // questions are off altogether (batch mode).
     void setzeOhneNachfrage(bool an) { ohneNachfrage_ = an; }
@@ -197,6 +206,10 @@ private:
     bool laedt_ = false;
     bool geaendert_ = false;
     bool ohneNachfrage_ = false;
+    // A fingerprint of the lines last loaded or saved (empty: unknown).
+    QByteArray stand_;
+    QByteArray standErmitteln();
+    QByteArray standAus(const QStringList& zeilen) const;
 };
 
 // Before changed windows among fenster are discarded (closing, a new project, quitting): asks

@@ -64,4 +64,29 @@ TEST(Inidatei, SchreibenInReihenfolge) {
     EXPECT_EQ(wieder.zeilen(), erwartet);
 }
 
+// Many keys: each found through the index, the file's order kept for writing, and a second
+// read forgets the first.
+TEST(Inidatei, VieleSchluesselInDateireihenfolge) {
+    std::vector<std::string> zeilen{"[Formeln]"};
+    for (int i = 4999; i >= 0; --i)
+        zeilen.push_back("Nr" + std::to_string(i) + "=" + std::to_string(2 * i));
+    zeilen.push_back("[Anmerkungen]");
+    zeilen.push_back("Nr7=anderer Abschnitt");
+    Inidatei ini;
+    ini.einlesen({"[Formeln]", "alt=1", "[Weg]", "x=1"});
+    ini.einlesen(zeilen);
+    EXPECT_FALSE(ini.hat("Formeln", "alt"));
+    EXPECT_FALSE(ini.hat("Weg", "x"));
+    for (int i = 0; i < 5000; ++i)
+        ASSERT_EQ(ini.lies_zahl("Formeln", "nr" + std::to_string(i), -1), 2 * i) << i;
+    EXPECT_EQ(ini.lies("anmerkungen", "NR7", "-"), "anderer Abschnitt");
+    ini.schreibe("FORMELN", "nr4999", "neu"); // in place, under its first spelling
+    ini.schreibe("Formeln", "Anzahl", "5000");
+    std::vector<std::string> erwartet = zeilen;
+    erwartet[1] = "Nr4999=neu";
+    erwartet.insert(erwartet.begin() + 5001, "Anzahl=5000");
+    erwartet.insert(erwartet.begin() + 5002, "");
+    EXPECT_EQ(ini.zeilen(), erwartet);
+}
+
 } // namespace

@@ -12,12 +12,14 @@
 #include "tests/shell/haupt/haupt_testhilfe.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -193,6 +195,31 @@ TEST_F(Hauptfenster, ProjektSpeichernUndOeffnen) {
     EXPECT_EQ(dienst.meldungen, QStringList{"Datei nicht vorhanden."});
     EXPECT_EQ(haupt().windowTitle(), "stunde.pro");
     EXPECT_EQ(formelbaum().anzahl(), 1);
+}
+
+// A damaged or hand-made project: a window count without its sections opens only the windows
+// that are there, all problems come in one box, and no window lands off the screen.
+TEST_F(Hauptfenster, BeschaedigtesProjektOeffnetSichInGrenzen) {
+    schreiben("kaputt.pro",
+              {"[Hauptfenster]",  "Version=ZOL50",    "Width=99999",       "Height=99999",
+               "Top=-5000",       "Left=-5000",       "WindowState=0",     "[Fenster]",
+               "visible=1",       "Width=50000",      "Height=40000",      "Top=90000",
+               "Left=90000",      "WindowState=0",    "Anzahl=10000",      "[Formelfenster9999]",
+               "Art=5",           "Datei=fehlt1.ref", "[Formelfenster17]", "Art=5",
+               "Datei=fehlt2.ref"});
+    ASSERT_TRUE(haupt().projektOeffnen(daten("kaputt.pro")));
+    EXPECT_EQ(rechnenfenster().size(), 2);
+    ASSERT_EQ(dienst.meldungen.size(), 1) << dienst.meldungen.join('|').toStdString();
+    EXPECT_TRUE(dienst.meldungen[0].contains("fehlt1.ref Datei nicht gefunden!"));
+    EXPECT_TRUE(dienst.meldungen[0].contains("fehlt2.ref Datei nicht gefunden!"));
+    // The window's own area; its frame comes around it.
+    const QRect frei = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QWidget* w : std::initializer_list<const QWidget*>{&haupt(), &haupt().palette()}) {
+        const QRect lage = w->geometry();
+        EXPECT_TRUE(frei.contains(lage.topLeft())) << lage.x() << "," << lage.y();
+        EXPECT_LE(lage.width(), frei.width());
+        EXPECT_LE(lage.height(), frei.height());
+    }
 }
 
 // Each window's dialog names the window and proposes a file beside the project; a window that

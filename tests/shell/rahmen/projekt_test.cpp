@@ -3,14 +3,20 @@
 #include "shell/formeln/formelbaum.h"
 #include "shell/projekt/winrestorer.h"
 #include "shell/rechnen/editform.h"
+#include "shell/zeichnen/dialogfkt.h"
 #include "tests/hilfe/testmeldungsdienst.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -245,6 +251,140 @@ TEST_F(Projekt, UnveraenderteFensterdateiBleibtWieSieIst) {
     static_cast<TEditForm*>(u.modulfenster().first())->memo()->setPlainText("2+2=");
     ASSERT_TRUE(TWinRestorer(projekt).save(u));
     EXPECT_TRUE(inhalt(modul).contains("2+2=\r\n"));
+    EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
+}
+
+// A project may merely point at a file that says more than the window reads, or says it in
+// another way. Saving the project leaves such a file alone, byte for byte, until the window's
+// state changes, whatever changed it: typing and computing, a text the program set, another
+// number format.
+TEST_F(Projekt, FensterdateiNurNachAenderungGeschrieben) {
+    const QString modul = ordner.filePath("geteilt.ref");
+    QByteArray windows;
+    {
+        Testumgebung u;
+        rechnenfenster(u, "1+1=", modul);
+        ASSERT_TRUE(u.fenster.first()->speichern());
+        windows = inhalt(modul);
+    }
+    QByteArray lf = windows;
+    lf.replace("\r\n", "\n");
+    const struct {
+        const char* was;
+        QByteArray datei;
+    } dateien[] = {
+        {"eine Zeile mehr", windows + "von Hand dazugeschrieben\r\n"},
+        {"LF, ohne letzten Zeilenwechsel", lf.chopped(1)},
+    };
+    const struct {
+        const char* was;
+        std::function<void(TEditForm&)> aendern;
+        const char* danach; // in the file written
+    } aenderungen[] = {
+        {"getippt und gerechnet",
+         [](TEditForm& f) {
+             f.memo()->moveCursor(QTextCursor::End);
+             f.memo()->insertPlainText("\n2*3=");
+             QTest::keyClick(f.memo(), Qt::Key_Return);
+         },
+         "2*3=\r\n6,00"},
+        {"vom Programm gesetzt", [](TEditForm& f) { f.memo()->setPlainText("5+5="); }, "5+5="},
+        {"Zahlenformat", [](TEditForm& f) { f.setzeFormat("0.000"); }, "\r\n0.000\r\n"},
+    };
+    const QString projekt = ordner.filePath("geteilt.pro");
+    projekt_schreiben(projekt, "geteilt.ref");
+    for (const auto& d : dateien)
+        for (const auto& a : aenderungen) {
+            const std::string fall = std::string(d.was) + ", " + a.was;
+            {
+                QFile f(modul);
+                ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                f.write(d.datei);
+            }
+            Testumgebung u;
+            ASSERT_TRUE(TWinRestorer(projekt).restore(u)) << fall;
+            ASSERT_EQ(u.modulfenster().size(), 1) << fall;
+            ASSERT_TRUE(TWinRestorer(projekt).save(u)) << fall;
+            EXPECT_EQ(inhalt(modul).toStdString(), d.datei.toStdString()) << fall;
+            u.modulfenster().first()->show();
+            u.modulfenster().first()->move(40, 30); // a move alone changes nothing
+            ASSERT_TRUE(TWinRestorer(projekt).save(u)) << fall;
+            EXPECT_EQ(inhalt(modul).toStdString(), d.datei.toStdString()) << fall;
+
+            a.aendern(*static_cast<TEditForm*>(u.modulfenster().first()));
+            ASSERT_TRUE(TWinRestorer(projekt).save(u)) << fall;
+            const QByteArray geschrieben = inhalt(modul);
+            EXPECT_TRUE(geschrieben.contains(a.danach)) << fall << "\n"
+                                                        << geschrieben.toStdString();
+            // Saved once, the window agrees with its file again.
+            const QByteArray danach = geschrieben + "noch eine Zeile\r\n";
+            {
+                QFile f(modul);
+                ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                f.write(danach);
+            }
+            ASSERT_TRUE(TWinRestorer(projekt).save(u)) << fall;
+            EXPECT_EQ(inhalt(modul).toStdString(), danach.toStdString()) << fall;
+            u.schliessen();
+        }
+    EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
+}
+
+// A text file in the calculation window has no place-and-size line: a line of that shape is text
+// like any other.
+TEST_F(Projekt, TextdateiImRechnenfensterOhneLagezeile) {
+    const QString text = ordner.filePath("notiz.txt");
+    const QString projekt = ordner.filePath("notiz.pro");
+    {
+        QFile f(text);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("1#2#3#4#5#\nx\n");
+    }
+    projekt_schreiben(projekt, "notiz.txt");
+    Testumgebung u;
+    ASSERT_TRUE(TWinRestorer(projekt).restore(u));
+    ASSERT_EQ(text_des_fensters(u), "1#2#3#4#5#\nx");
+    ASSERT_TRUE(TWinRestorer(projekt).save(u));
+    EXPECT_EQ(inhalt(text), "1#2#3#4#5#\nx\n");
+    static_cast<TEditForm*>(u.modulfenster().first())->memo()->setPlainText("6#7#8#9#0#\nx");
+    ASSERT_TRUE(TWinRestorer(projekt).save(u));
+    EXPECT_TRUE(inhalt(text).startsWith("6#7#8#9#0#\r\n")) << inhalt(text).toStdString();
+}
+
+// A plot window keeps its curves beside its controls; a curve added after loading is a change
+// the project's save must write.
+TEST_F(Projekt, NeueKurveImZeichenfensterWirdGeschrieben) {
+    dialogfkt_registrieren();
+    const QString modul = ordner.filePath("kurven.fkt");
+    auto kurve = [](Tmodulfenster* f, const char* term) {
+        auto* z = static_cast<Tdialogfkt*>(f);
+        z->findChild<QLineEdit*>("Edit1")->setText(term);
+        return z->hinzufuegen();
+    };
+    {
+        Testumgebung u;
+        Tmodulfenster* f = u.fensterErzeugen(0);
+        ASSERT_NE(f, nullptr);
+        ASSERT_TRUE(kurve(f, "f(x)=x*x"));
+        dienst.dateinamen << modul;
+        ASSERT_TRUE(f->speichern());
+    }
+    const QByteArray vorher = inhalt(modul);
+    const QString projekt = ordner.filePath("kurven.pro");
+    {
+        QFile f(projekt);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Hauptfenster]\r\nVersion=ZOL50\r\n[Fenster]\r\nAnzahl=1\r\n"
+                "[Formelfenster1]\r\nArt=0\r\nDatei=kurven.fkt\r\n");
+    }
+    Testumgebung u;
+    ASSERT_TRUE(TWinRestorer(projekt).restore(u));
+    ASSERT_EQ(u.modulfenster().size(), 1);
+    ASSERT_TRUE(TWinRestorer(projekt).save(u));
+    EXPECT_EQ(inhalt(modul), vorher);
+    ASSERT_TRUE(kurve(u.modulfenster().first(), "g(x)=x+1"));
+    ASSERT_TRUE(TWinRestorer(projekt).save(u));
+    EXPECT_TRUE(inhalt(modul).contains("g(x)=x+1")) << inhalt(modul).toStdString();
     EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
 }
 
