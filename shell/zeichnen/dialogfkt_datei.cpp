@@ -35,6 +35,16 @@ bool Tdialogfkt::inDateiSchreiben(const QString& datei) {
     liste.zeilen = fktdatei::kopf_schreiben(kopf);
     liste.componentenspeichern(this, komponenten());
     liste.zeilen << fktdatei::eintraege_schreiben(gespeicherteEintraege(datei));
+    // A file this window could not load again is not written.
+    if (const int zeile = fktdatei::zu_lange_zeile(liste.zeilen)) {
+        meldung(QStringLiteral("Die Datei wird nicht gespeichert: Zeile %1 wäre länger als %2 "
+                               "Zeichen, so ließe sie sich nicht wieder laden. Bitte kürzen Sie "
+                               "den Text (Zahlenformat, Beschriftung, Text oder Tabelle).")
+                    .arg(zeile)
+                    .arg(zeile == 2 ? fktdatei::max_formatlaenge : fktdatei::max_zeilenlaenge),
+                this);
+        return false;
+    }
     return zeilen_schreiben(datei, liste.zeilen, this);
 }
 
@@ -45,6 +55,12 @@ bool Tdialogfkt::laden(const QString& datei) {
     int fehlerzeile = 0;
     if (!fktdatei::kopf_lesen(zeilen, kopf, fehlerzeile)) {
         nicht_ladbar(this, fehlerzeile);
+        return false;
+    }
+    // Checked before any control takes a text: a caption or a line of the free text of a
+    // megabyte is damage, not a setting.
+    if (const int zeile = fktdatei::zu_lange_zeile(zeilen)) {
+        nicht_ladbar(this, zeile);
         return false;
     }
 

@@ -4,6 +4,7 @@
 #include "shell/rahmen/stringgrid.h"
 #include "shell/zeichnen/aufbauhilfen.h"
 #include "shell/zeichnen/dialogfkt.h"
+#include "shell/zeichnen/fktdatei.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -124,6 +125,9 @@ QWidget* Tdialogfkt::seiteBeschriftung() {
     xtext = textfeld("xtext", QStringLiteral("x-Achse"), achsen);
     ytext = textfeld("ytext", QStringLiteral("y-Achse"), achsen);
     uebertext = textfeld("uebertext", QStringLiteral("Überschrift"), achsen);
+    // As long as a plot file may hold them.
+    for (QLineEdit* feld : {xtext, ytext, uebertext})
+        feld->setMaxLength(static_cast<int>(fktdatei::max_zeilenlaenge));
     autoBeschrift =
         kaestchen("autoBeschrift", QStringLiteral("Beschriftung eintragen"), true, achsen);
     QPushButton* schrift = knopf("Schriftart1", QStringLiteral("Schriftart"), achsen);

@@ -21,10 +21,6 @@ constexpr long long max_stiftbreite = 1000;
 constexpr long long max_schriftgroesse = 1000;
 constexpr double min_faktor = 0.01;
 constexpr double max_faktor = 20;
-// Text lines: a number format picture is a few characters, a settings line or a formula a few
-// hundred; a megabyte line is damage (and would be drawn into every label of the page).
-constexpr qsizetype max_formatlaenge = 255;
-constexpr qsizetype max_zeilenlaenge = 1000;
 
 QString zahltext(long double w) {
     return QString::fromStdString(allgemeinformat(w));
@@ -150,6 +146,13 @@ bool eintrag_lesen(const QStringList& zeilen, int& index, Teinzelnefkt& e) {
 }
 
 } // namespace
+
+int zu_lange_zeile(const QStringList& zeilen) {
+    for (qsizetype i = 1; i < zeilen.size(); ++i)
+        if (zeilen[i].size() > (i == 1 ? max_formatlaenge : max_zeilenlaenge))
+            return static_cast<int>(i + 1);
+    return 0;
+}
 
 int farbe_als_zahl(const QColor& farbe) {
     return farbe.red() | (farbe.green() << 8) | (farbe.blue() << 16);

@@ -24,6 +24,18 @@ namespace zol::fktdatei {
 
 inline constexpr const char* kennung = "Zeichne";
 
+// Longest lines a plot file may hold. A number format picture is a few characters, a caption,
+// a line of the free text or a definition a few dozen; a longer line is damage (a megabyte
+// format would be drawn into every tick label of the page).
+inline constexpr qsizetype max_formatlaenge = 255;
+inline constexpr qsizetype max_zeilenlaenge = 1000;
+
+// The first line (1-based) that is too long: line 2 (the number format) longer than
+// max_formatlaenge, or any later line longer than max_zeilenlaenge; 0 when there is none. The
+// window checks a file with it before loading anything and refuses to save one it could not
+// read again.
+int zu_lange_zeile(const QStringList& zeilen);
+
 // Lines 2 and 3.
 struct Kopf {
     QString zahlformat = QStringLiteral("0.000");

@@ -4,6 +4,7 @@
 #include "shell/projekt/winrestorer.h"
 #include "shell/rahmen/fensterarten.h"
 #include "shell/rahmen/komponentenblock.h"
+#include "shell/zeichnen/fktdatei.h"
 
 #include <QAction>
 #include <QPointer>
@@ -252,6 +253,73 @@ TEST_F(Zeichnen, FehlerhafteDateien) {
     dienst.meldungen.clear();
     f.laden(pfad("w.wer"));
     EXPECT_EQ(dienst.meldungen, QStringList{"Datei kann nicht geladen werden."});
+}
+
+// Every line of a plot file has a longest length (a caption, a line of the free text, a
+// definition, the number format): a longer one is refused as damage at its line before any
+// control takes it, and the window does not write a file it could not read again.
+TEST_F(Zeichnen, ZuLangeZeilen) {
+    QStringList gut;
+    {
+        Tdialogfkt quelle;
+        kind<QLineEdit>(quelle, "Edit1")->setText("h(x)=1");
+        ASSERT_TRUE(quelle.hinzufuegen());
+        eingeben(quelle, "xtext", "anders");
+        eingeben(quelle, "uebertext", "Titel");
+        kind<QPlainTextEdit>(quelle, "Memo1")->setPlainText("Notiz");
+        ASSERT_TRUE(quelle.inDateiSchreiben(pfad("gut.fkt")));
+        gut = zeilen(pfad("gut.fkt"));
+    }
+    struct Fall {
+        const char* was;
+        qsizetype zeile; // 0-based
+        qsizetype laenge;
+    };
+    const Fall faelle[] = {
+        {"Zahlenformat", 1, fktdatei::max_formatlaenge},
+        {"Beschriftung", gut.indexOf("anders"), fktdatei::max_zeilenlaenge},
+        {"Überschrift", gut.indexOf("Titel"), fktdatei::max_zeilenlaenge},
+        {"Text", gut.indexOf("Notiz"), fktdatei::max_zeilenlaenge},
+        {"Definition", gut.lastIndexOf("h(x)=1"), fktdatei::max_zeilenlaenge},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.was);
+        ASSERT_GT(fall.zeile, 0);
+        QStringList z = gut;
+        // At the limit the file loads; one character more and it is refused at that line.
+        z[fall.zeile] = QString(fall.laenge, '0');
+        schreibe_zeilen(pfad("grenze.fkt"), z);
+        EXPECT_EQ(fktdatei::zu_lange_zeile(z), 0);
+        Tdialogfkt f;
+        dienst.meldungen.clear();
+        EXPECT_TRUE(f.laden(pfad("grenze.fkt")));
+        EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
+
+        z[fall.zeile] += '0';
+        schreibe_zeilen(pfad("lang.fkt"), z);
+        EXPECT_EQ(fktdatei::zu_lange_zeile(z), fall.zeile + 1);
+        Tdialogfkt g;
+        eingeben(g, "xtext", "vorher");
+        dienst.meldungen.clear();
+        EXPECT_FALSE(g.laden(pfad("lang.fkt")));
+        EXPECT_EQ(dienst.meldungen, QStringList{QStringLiteral("Datei kann nicht geladen werden."
+                                                               "\nFehler in Zeile %1.")
+                                                    .arg(fall.zeile + 1)});
+        EXPECT_EQ(text(g, "xtext"), "vorher");
+        EXPECT_TRUE(g.eintraege().empty());
+    }
+
+    // Captions cannot be typed longer; a longer line of the free text is not saved.
+    Tdialogfkt f;
+    EXPECT_EQ(kind<QLineEdit>(f, "xtext")->maxLength(), fktdatei::max_zeilenlaenge);
+    kind<QPlainTextEdit>(f, "Memo1")
+        ->setPlainText("kurz\n" + QString(fktdatei::max_zeilenlaenge + 1, 'x'));
+    dienst.meldungen.clear();
+    EXPECT_FALSE(f.inDateiSchreiben(pfad("nicht.fkt")));
+    EXPECT_FALSE(QFile::exists(pfad("nicht.fkt")));
+    ASSERT_EQ(dienst.meldungen.size(), 1);
+    EXPECT_TRUE(dienst.meldungen[0].startsWith("Die Datei wird nicht gespeichert: Zeile "))
+        << dienst.meldungen[0].toStdString();
 }
 
 TEST_F(Zeichnen, OeffnenUndSpeichernUeberDenRahmen) {
