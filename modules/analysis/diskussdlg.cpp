@@ -3,8 +3,9 @@
 #include "engine/fktbaum.h"
 #include "engine/reellefunktion.h"
 #include "engine/zahlformat.h"
-#include "shell/formeln/funktionseingabe.h"
+#include "shell/dienste/meldungsdienst.h"
 #include "shell/eingabe/zahleingaben.h"
+#include "shell/formeln/funktionseingabe.h"
 #include "shell/rahmen/felder.h"
 #include "shell/rahmen/stringgrid.h"
 #include "shell/zeichnen/uebergabe.h"
@@ -58,6 +59,11 @@ void Tdiskussdlg::rechne() {
     Label3->setText(ergebnis_.iterationsstatus == "*"
                         ? QStringLiteral("Abbruch der Iteration durch max. Iteration")
                         : QStringLiteral("Abbruch der Iteration durch die Toleranz"));
+    if (ergebnis_.ausser_reichweite)
+        meldung(QStringLiteral("Nicht jeder Punkt ließ sich in diesem Bereich genau genug "
+                               "eingrenzen. Bitte den Bereich verkleinern oder „Anzahl "
+                               "Intervalle“ erhöhen."),
+                this);
 }
 
 // The ticked kinds side by side in the fixed order, two columns each from column 1 on.

@@ -88,6 +88,7 @@ struct Eingrenzung {
     int schritte = 0;
     bool verworfen = false;  // the extreme point's shape check failed
     bool auffaellig = false; // the shape check failed at least once (a pole)
+    bool grob = false;       // the interval stayed wider than the estimate (zu_grob)
 };
 
 // Five points on half the width from a = x[j]; the interval moves to the smallest value after a
@@ -129,7 +130,8 @@ Eingrenzung fuenfpunkte(const Abtastung& p, const Diskussionsfunktion& f,
         }
     }
     e.x = b;
-    if (zu_grob(b, w)) e.verworfen = true;
+    e.grob = zu_grob(b, w);
+    if (e.grob) e.verworfen = true;
     return e;
 }
 
@@ -143,9 +145,11 @@ Diskussionspunkt punkt_bei(const Diskussionsfunktion& f, long double x, int schr
     return d;
 }
 
-// Halving with a growth check; false when the candidate is dropped.
+// Halving with a growth check; false when the candidate is dropped (grob set when only because
+// the interval stayed too wide).
 bool nullstelle_eingrenzen(const Abtastung& p, const Diskussionsfunktion& f,
-                           const Iterationsgrenzen& g, int i, Diskussionspunkt& ergebnis) {
+                           const Iterationsgrenzen& g, int i, Diskussionspunkt& ergebnis,
+                           bool& grob) {
     long double a = p.x[i], b = p.x[i + 1];
     long double fa = p.y[i], fb = p.y[i + 1];
     long double w = std::fabs(b - a);
@@ -173,7 +177,10 @@ bool nullstelle_eingrenzen(const Abtastung& p, const Diskussionsfunktion& f,
     // with rounding noise, a step) would be narrowed down to a "zero". Only an interval that
     // still changes sign, or a midpoint on the zero itself, holds one.
     if (schritte > 0 && fm != 0 && vorzeichen(fa) == vorzeichen(fb)) return false;
-    if (fm != 0 && zu_grob(m, w)) return false;
+    if (fm != 0 && zu_grob(m, w)) {
+        grob = true;
+        return false;
+    }
     ergebnis = punkt_bei(f, m, schritte, g);
     return true;
 }
@@ -223,10 +230,11 @@ bool polnah(const Diskussionsfunktion& f, long double x, long double schritt) {
 
 // The curvature search: six points from a = x[j], following the smallest difference after a
 // concave stretch (the largest after a convex one); the estimate is the middle of that step.
-// False when the candidate is a pole rather than an inflection point.
+// False when the candidate is a pole rather than an inflection point, or (grob set) when the
+// interval stayed too wide.
 bool wendepunkt_eingrenzen(const Abtastung& p, const Diskussionsfunktion& f,
                            const Iterationsgrenzen& g, int j, bool konkav,
-                           Diskussionspunkt& ergebnis) {
+                           Diskussionspunkt& ergebnis, bool& grob) {
     long double a = p.x[j];
     long double m = p.x[j + 2];
     long double w = std::fabs(m - a);
@@ -250,7 +258,10 @@ bool wendepunkt_eingrenzen(const Abtastung& p, const Diskussionsfunktion& f,
             a = pk[k - 1];
         m = pk[k] + w / 2;
     }
-    if (zu_grob(m, w)) return false;
+    if (zu_grob(m, w)) {
+        grob = true;
+        return false;
+    }
     ergebnis = punkt_bei(f, m, schritte, g);
     return f(m).gueltig && std::isfinite(ergebnis.y) && !polnah(f, m, p.schritt);
 }
@@ -285,8 +296,9 @@ Abtastung abtasten(const Diskussionsfunktion& f, long double xmin, long double x
 }
 
 Diskussionspunkte nullstellen(const Abtastung& p, const Diskussionsfunktion& f,
-                              const Iterationsgrenzen& g) {
+                              const Iterationsgrenzen& g, bool* zu_grob) {
     Diskussionspunkte punkte;
+    bool grob = false;
     if (!hat_breite(p)) return punkte;
     const int n = p.intervalle();
     for (int i = 0; i < n; ++i) {
@@ -302,14 +314,16 @@ Diskussionspunkte nullstellen(const Abtastung& p, const Diskussionsfunktion& f,
         const bool kandidat = (d > 0 && p.y[i + 1] > 0) || (d < 0 && p.y[i + 1] < 0);
         if (!kandidat || !p.gueltig[i] || !p.gueltig[i + 1]) continue;
         Diskussionspunkt z;
-        if (nullstelle_eingrenzen(p, f, g, i, z)) punkte.push_back(z);
+        if (nullstelle_eingrenzen(p, f, g, i, z, grob)) punkte.push_back(z);
     }
+    if (zu_grob && grob) *zu_grob = true;
     return punkte;
 }
 
 Diskussionspunkte extremwerte(const Abtastung& p, const Diskussionsfunktion& f,
-                              const Iterationsgrenzen& g) {
+                              const Iterationsgrenzen& g, bool* zu_grob) {
     Diskussionspunkte punkte;
+    bool grob = false;
     if (!hat_breite(p)) return punkte;
     const std::vector<int> r = richtungen(p);
     if (r.empty()) return punkte;
@@ -318,17 +332,20 @@ Diskussionspunkte extremwerte(const Abtastung& p, const Diskussionsfunktion& f,
         if (r[i] == r[i - 1] || !p.gueltig[i] || !p.gueltig[i + 1]) continue;
         const bool maximum = r[i - 1] > 0; // rising before the change
         const Eingrenzung e = fuenfpunkte(p, f, g, i - 1, maximum, false);
+        grob = grob || e.grob;
         if (e.verworfen) continue;
         Diskussionspunkt d = punkt_bei(f, e.x, e.schritte, g);
         d.art = maximum ? Diskussionspunkt::maximum : Diskussionspunkt::minimum;
         punkte.push_back(d);
     }
+    if (zu_grob && grob) *zu_grob = true;
     return punkte;
 }
 
 Diskussionspunkte wendepunkte(const Abtastung& p, const Diskussionsfunktion& f,
-                              const Iterationsgrenzen& g) {
+                              const Iterationsgrenzen& g, bool* zu_grob) {
     Diskussionspunkte punkte;
+    bool grob = false;
     if (!hat_breite(p)) return punkte;
     const std::vector<int> k = kruemmungen(p);
     if (k.empty()) return punkte;
@@ -336,15 +353,17 @@ Diskussionspunkte wendepunkte(const Abtastung& p, const Diskussionsfunktion& f,
     for (int i = 1; i <= n - 3; ++i) {
         if (k[i] == k[i - 1] || !p.gueltig[i] || !p.gueltig[i + 1] || !p.gueltig[i + 2]) continue;
         Diskussionspunkt w;
-        if (wendepunkt_eingrenzen(p, f, g, i - 1, k[i - 1] < 0, w)) punkte.push_back(w);
+        if (wendepunkt_eingrenzen(p, f, g, i - 1, k[i - 1] < 0, w, grob)) punkte.push_back(w);
         i += 3; // on with triple i + 4; triple i + 3 gives the state before it
     }
+    if (zu_grob && grob) *zu_grob = true;
     return punkte;
 }
 
 Diskussionspunkte polstellen(const Abtastung& p, const Diskussionsfunktion& f,
-                             const Iterationsgrenzen& g) {
+                             const Iterationsgrenzen& g, bool* zu_grob) {
     Diskussionspunkte punkte;
+    bool grob = false;
     if (!hat_breite(p)) return punkte;
     const std::vector<int> r = richtungen(p);
     if (r.empty()) return punkte;
@@ -352,9 +371,12 @@ Diskussionspunkte polstellen(const Abtastung& p, const Diskussionsfunktion& f,
     for (int i = 1; i <= n - 2; ++i) {
         if (r[i] == r[i - 1]) continue;
         const Eingrenzung e = fuenfpunkte(p, f, g, i - 1, r[i - 1] > 0, true);
-        if (e.auffaellig) punkte.push_back(punkt_bei(f, e.x, e.schritte, g));
+        // A pole whose interval stayed wider than its place is as unknown as any other point.
+        grob = grob || (e.auffaellig && e.grob);
+        if (e.auffaellig && !e.grob) punkte.push_back(punkt_bei(f, e.x, e.schritte, g));
         i += 2; // on with interval i + 3; interval i + 2 gives the direction before it
     }
+    if (zu_grob && grob) *zu_grob = true;
     return punkte;
 }
 
@@ -366,10 +388,11 @@ bool grenze_erreicht(const Diskussionspunkte& punkte) {
 Diskussionsergebnis diskutieren(const Diskussionsfunktion& f, const Diskussionsauftrag& a) {
     Diskussionsergebnis e;
     e.proben = abtasten(f, a.xmin, a.xmax, a.aufloesung);
-    if (a.nullstellen) e.nullstellen = nullstellen(e.proben, f, a.grenzen);
-    if (a.extremwerte) e.extremwerte = extremwerte(e.proben, f, a.grenzen);
-    if (a.wendepunkte) e.wendepunkte = wendepunkte(e.proben, f, a.grenzen);
-    if (a.polstellen) e.polstellen = polstellen(e.proben, f, a.grenzen);
+    bool* grob = &e.ausser_reichweite;
+    if (a.nullstellen) e.nullstellen = nullstellen(e.proben, f, a.grenzen, grob);
+    if (a.extremwerte) e.extremwerte = extremwerte(e.proben, f, a.grenzen, grob);
+    if (a.wendepunkte) e.wendepunkte = wendepunkte(e.proben, f, a.grenzen, grob);
+    if (a.polstellen) e.polstellen = polstellen(e.proben, f, a.grenzen, grob);
     if (grenze_erreicht(e.nullstellen) || grenze_erreicht(e.extremwerte) ||
         grenze_erreicht(e.wendepunkte) || grenze_erreicht(e.polstellen))
         e.iterationsstatus.assign(1, '*');

@@ -6,6 +6,12 @@
 // Samples whose evaluation failed are never candidates for zeros, extreme points or inflection
 // points; points inside a refinement are used with whatever value the evaluation gives.
 // A range without width (xmin = xmax) or with a width that is not finite finds nothing.
+//
+// Halving stops where the arithmetic cannot tell the points apart any more (a few units in the
+// last place of x for zeros, more for extreme and inflection points, which are found from
+// differences of values), however small the tolerance. A refinement whose interval is still
+// wider than the point it estimates (a range of ±1E300 with 30 halvings) gives no point; the
+// functions below then set *zu_grob, when given, so the caller can say the input is out of reach.
 #include <functional>
 #include <string>
 #include <vector>
@@ -65,21 +71,21 @@ using Diskussionspunkte = std::vector<Diskussionspunkt>;
 // halving step it is kept as it is). The two-function discussion finds intersections with this
 // scan on the samples of the difference f1 - f2, so parallel lines give none.
 Diskussionspunkte nullstellen(const Abtastung& proben, const Diskussionsfunktion& f,
-                              const Iterationsgrenzen& grenzen);
+                              const Iterationsgrenzen& grenzen, bool* zu_grob = nullptr);
 // Extreme points: where the direction of the samples changes, five points on half the width are
 // checked for a smooth minimum or maximum and the interval moves to the extreme one.
 Diskussionspunkte extremwerte(const Abtastung& proben, const Diskussionsfunktion& f,
-                              const Iterationsgrenzen& grenzen);
+                              const Iterationsgrenzen& grenzen, bool* zu_grob = nullptr);
 // Inflection points: where the curvature of sample triples changes, the steepest (or flattest)
 // of five differences is followed; three triples are skipped after each point. The curvature
 // also changes across a pole: a refined point near which |f| grows far beyond the values two and
 // three sampling steps away, or whose value cannot be computed or is not finite, is dropped.
 Diskussionspunkte wendepunkte(const Abtastung& proben, const Diskussionsfunktion& f,
-                              const Iterationsgrenzen& grenzen);
+                              const Iterationsgrenzen& grenzen, bool* zu_grob = nullptr);
 // Poles: a change of direction whose neighbourhood fails the shape check of the extreme points
 // at least once; two intervals are skipped after each candidate.
 Diskussionspunkte polstellen(const Abtastung& proben, const Diskussionsfunktion& f,
-                             const Iterationsgrenzen& grenzen);
+                             const Iterationsgrenzen& grenzen, bool* zu_grob = nullptr);
 
 // True when one of the points' refinements stopped at the iteration limit.
 bool grenze_erreicht(const Diskussionspunkte& punkte);
@@ -100,6 +106,8 @@ struct Diskussionsergebnis {
     Diskussionspunkte nullstellen, extremwerte, wendepunkte, polstellen;
     // "*" once a refinement that gave a point stopped at the iteration limit, else empty.
     std::string iterationsstatus;
+    // Some candidate could not be narrowed below its own size: points may be missing.
+    bool ausser_reichweite = false;
 };
 
 // Samples once and runs the requested kinds; kinds not requested stay empty. The caller orders

@@ -212,6 +212,43 @@ TEST_F(Diskussion, KeineScheinpunkte) {
     EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
 }
 
+// The limits of the arithmetic: a tolerance far below the precision of x still lists the
+// cubic's extreme points (not poles); over ±1E300 the points cannot be narrowed down with 30
+// halvings, so none is shown and a message says why.
+TEST_F(Diskussion, GrenzenDerRechengenauigkeit) {
+    const struct {
+        long double toleranz, xmin, xmax;
+        QStringList zeile1, zeile2;
+        int meldungen;
+    } faelle[] = {
+        {1e-20L,
+         -10,
+         10,
+         {"1", "2,36", "0,00", "H 0,00", "-2,00", "0,67", "-2,59", "", ""},
+         {"2", "", "", "T 1,33", "-3,19", "", "", "", ""},
+         0},
+        {0.0001L, -1e300L, 1e300L, {"", "", "", "", "", "", "", "", ""}, {}, 1},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(static_cast<double>(fall.xmax));
+        dienst.meldungen.clear();
+        Tdiskussdlg f;
+        arten(f, true, true, true, true);
+        steuer<TextendEdit>(f, "Toleranz")->setValue(fall.toleranz);
+        steuer<TSpinEditex>(f, "xmin")->setValue(fall.xmin);
+        steuer<TSpinEditex>(f, "xmax")->setValue(fall.xmax);
+        f.rechne();
+        const TStringGrid& g = *f.ergebnisgitter();
+        EXPECT_EQ(zeile(g, 1), fall.zeile1);
+        if (!fall.zeile2.isEmpty()) EXPECT_EQ(zeile(g, 2), fall.zeile2);
+        EXPECT_EQ(g.rowCount(), fall.zeile2.isEmpty() ? 2 : 3);
+        ASSERT_EQ(dienst.meldungen.size(), fall.meldungen);
+        if (fall.meldungen > 0)
+            EXPECT_TRUE(dienst.meldungen[0].startsWith("Nicht jeder Punkt"))
+                << dienst.meldungen[0].toStdString();
+    }
+}
+
 TEST_F(Diskussion, FehlerhafteEingabeLeertDasGitter) {
     Tdiskussdlg f;
     f.rechne();

@@ -441,14 +441,29 @@ TEST(Diskussionsrechnung, ToleranzUnterDerRechengenauigkeit) {
     EXPECT_TRUE(e.polstellen.empty());
     ASSERT_EQ(e.nullstellen.size(), 1u);
     EXPECT_NEAR(e.nullstellen[0].x, 2.3593, 1e-4);
+    EXPECT_FALSE(e.ausser_reichweite);
 }
 
-// Over ±1E300 thirty halvings leave intervals of 1E289: no "zero" at -4,66E288.
+// Over ±1E300 thirty halvings leave intervals of 1E289: no "zero" at -4,66E288, and the caller
+// learns that points are out of reach. With enough halvings the zero is found after all.
 TEST(Diskussionsrechnung, RiesigerBereichGibtKeineScheinpunkte) {
-    const Diskussionsergebnis e = diskutieren(glatt(standard), alle_arten(-1e300L, 1e300L, 100));
-    for (const Diskussionspunkte* punkte : {&e.nullstellen, &e.extremwerte, &e.wendepunkte})
+    Diskussionsauftrag a = alle_arten(-1e300L, 1e300L, 100);
+    Diskussionsergebnis e = diskutieren(glatt(standard), a);
+    for (const Diskussionspunkte* punkte :
+         {&e.nullstellen, &e.extremwerte, &e.wendepunkte, &e.polstellen})
         for (const Diskussionspunkt& p : *punkte)
             EXPECT_LT(std::fabs(p.x), 1e6L) << p.x;
+    EXPECT_TRUE(e.ausser_reichweite);
+
+    a.grenzen.grenze = 1000;
+    e = diskutieren(glatt(standard), a);
+    ASSERT_EQ(e.nullstellen.size(), 1u);
+    EXPECT_NEAR(e.nullstellen[0].x, 2.3593, 1e-3);
+    EXPECT_NEAR(e.nullstellen[0].y, 0, 1e-2);
+    for (const Diskussionspunkte* punkte : {&e.extremwerte, &e.wendepunkte, &e.polstellen})
+        for (const Diskussionspunkt& p : *punkte)
+            EXPECT_LT(std::fabs(p.x), 1e6L) << p.x;
+    EXPECT_FALSE(e.ausser_reichweite);
 }
 
 } // namespace
