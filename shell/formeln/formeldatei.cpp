@@ -24,7 +24,9 @@ QString grund(Lesefehler fehler) {
     case Lesefehler::binaer:
         return QStringLiteral("Die Datei enthält Binärdaten und ist keine Formeldatei.");
     case Lesefehler::zu_gross:
-        return QStringLiteral("Die Datei ist größer als 1 MB und damit keine Formeldatei.");
+        // Bytes or lines: a file of a million empty lines is small but no formula file either.
+        return QStringLiteral("Die Datei ist größer als 1 MB oder hat mehr als 1 000 000 Zeilen "
+                              "und ist damit keine Formeldatei.");
     case Lesefehler::nicht_lesbar:
     case Lesefehler::keiner:
         break;
@@ -59,10 +61,13 @@ bool formeldatei_schreiben(const QString& pfad, const QStringList& zeilen, QStri
     texte.reserve(static_cast<std::size_t>(zeilen.size()));
     for (const QString& zeile : zeilen)
         texte.push_back(zeile.toStdString());
-    if (textdatei_schreiben(dateipfad(pfad), texte)) return true;
-    fehler = QStringLiteral("Datei kann nicht gespeichert werden.\n%1\n"
-                            "Eine schon vorhandene Datei bleibt unverändert.")
-                 .arg(QDir::toNativeSeparators(pfad));
+    const Schreibfehler ergebnis = textdatei_speichern(dateipfad(pfad), texte);
+    if (ergebnis == Schreibfehler::keiner) return true;
+    fehler = QStringLiteral("Datei kann nicht gespeichert werden.\n%1\n%2")
+                 .arg(QDir::toNativeSeparators(pfad),
+                      ergebnis == Schreibfehler::schreibgeschuetzt
+                          ? QStringLiteral("Die Datei ist schreibgeschützt und bleibt unverändert.")
+                          : QStringLiteral("Eine schon vorhandene Datei bleibt unverändert."));
     return false;
 }
 

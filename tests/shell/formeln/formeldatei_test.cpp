@@ -141,6 +141,9 @@ INSTANTIATE_TEST_SUITE_P(
                              "1\0",
                              false, "Binärdaten"},
                       Falsch{"gross.for", QByteArray((1 << 20) + 1, 'A'), false, "größer als 1 MB"},
+                      // Under 1 MB, but a million and one lines.
+                      Falsch{"zeilen.for", QByteArray(1'000'001, '\n'), false,
+                             "mehr als 1 000 000 Zeilen"},
                       Falsch{"ordner.for", {}, true, "kann nicht gelesen werden"}));
 
 TEST_F(Formeltest, SchreibfehlerMeldetUndLaesstAllesStehen) {
@@ -161,6 +164,21 @@ TEST_F(Formeltest, SchreibfehlerMeldetUndLaesstAllesStehen) {
     // No temporary file is left behind.
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList());
     EXPECT_EQ(tabelle(), QStringList{"A=1"});
+}
+
+// A file without write permission is not replaced, even by a user who could.
+TEST_F(Formeltest, SchreibgeschuetzteDateiBleibtUnveraendert) {
+    const QString ziel = pfad("fest.for");
+    schreiben(ziel, "A=1\r\n");
+    QFile::setPermissions(ziel, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    QString fehler;
+    EXPECT_FALSE(formeldatei_schreiben(ziel, {"B=2"}, fehler));
+    EXPECT_TRUE(fehler.startsWith("Datei kann nicht gespeichert werden."));
+    EXPECT_TRUE(fehler.contains("schreibgeschützt")) << fehler.toStdString();
+    EXPECT_EQ(lesen(ziel), "A=1\r\n");
+    EXPECT_FALSE(QFile::permissions(ziel) &
+                 (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+    QFile::setPermissions(ziel, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 TEST_F(Formeltest, DateifilterUndEndung) {

@@ -65,6 +65,9 @@ TEST(Rahmen, FalscheUndKaputteDateienAendernNichts) {
         {"leer.vie", "", "Datei kann nicht geladen werden."},
         {"binaer.vie", QByteArray("Gerade\0\1\2", 9), "Die Datei"},
         {"fehlt.vie", QByteArray(), " Datei nicht gefunden!"},
+        // Refused before a line is held: a million and one lines, or a line over 1 MB.
+        {"zeilen.vie", "Gerade\r\n" + QByteArray(1'000'001, '\n'), "ist zu groß"},
+        {"lang.vie", "Gerade\r\n0.00\r\n" + QByteArray((1 << 20) + 1, 'x'), "ist zu groß"},
     };
     for (const Fall& fall : faelle) {
         const QString datei = ordner.filePath(fall.name);

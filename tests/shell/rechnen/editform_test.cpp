@@ -131,4 +131,42 @@ TEST_F(Rechnen, FensterdateiUndTextdatei) {
     EXPECT_EQ(h.memo()->toPlainText(), "A=2\nAusgabe(A)");
 }
 
+// A text of a million and one empty lines would take about half a gigabyte in the window (and
+// thirty million lines crashed it): such files are refused before anything is held, and the
+// window goes on as before.
+TEST_F(Rechnen, ZuGrosseDateiWirdAbgewiesenFensterBleibtBenutzbar) {
+    QTemporaryDir ordner;
+    struct Fall {
+        const char* name;
+        QByteArray bytes;
+    };
+    const Fall faelle[] = {
+        {"leer.txt", QByteArray(1'000'001, '\n')},
+        {"leer_crlf.txt", QByteArray(1'000'001, '\n').replace("\n", "\r\n")},
+        {"lang.txt", "A=1\r\n" + QByteArray((1 << 20) + 1, '1')},
+        {"zeilen.ref", "Rechnenfenster\r\n0.00\r\n" + QByteArray(1'000'001, '\n')},
+    };
+    TEditForm f;
+    f.setzeFormat("0");
+    f.memo()->setPlainText("A=2\n");
+    for (const Fall& fall : faelle) {
+        const QString datei = ordner.filePath(fall.name);
+        QFile aus(datei);
+        ASSERT_TRUE(aus.open(QIODevice::WriteOnly));
+        aus.write(fall.bytes);
+        aus.close();
+        dienst.meldungen.clear();
+        EXPECT_FALSE(f.laden(datei)) << fall.name;
+        ASSERT_EQ(dienst.meldungen.size(), 1) << fall.name;
+        EXPECT_TRUE(dienst.meldungen.first().contains("ist zu groß"))
+            << dienst.meldungen.first().toStdString();
+        EXPECT_EQ(f.memo()->toPlainText(), "A=2\n") << fall.name;
+        EXPECT_NE(f.windowTitle(), QString::fromUtf8(fall.name));
+    }
+    dienst.meldungen.clear();
+    eingeben(f, "3*4=");
+    EXPECT_EQ(f.memo()->toPlainText(), "A=2\n3*4=\n12\n");
+    EXPECT_TRUE(dienst.meldungen.isEmpty());
+}
+
 } // namespace
