@@ -227,10 +227,12 @@ QList<Tmodulfenster*> offene_fenster() {
 } // namespace
 
 int stapel_ausfuehren(const QStringList& argumente, std::ostream& aus, std::ostream& err) {
+    static constexpr const char* aufruf =
+        "Aufruf: zol --batch ART [--load DATEI] [--set NAME=WERT]... "
+        "[--command NAME]... [--save DATEI]\n";
     const qsizetype start = argumente.indexOf(QStringLiteral("--batch"));
     if (start < 0 || start + 1 >= argumente.size()) {
-        err << "Aufruf: zol --batch ART [--load DATEI] [--set NAME=WERT]... [--command NAME]... "
-               "[--save DATEI]\n";
+        err << aufruf;
         return 2;
     }
     const QString artangabe = argumente[start + 1];
@@ -262,6 +264,13 @@ int stapel_ausfuehren(const QStringList& argumente, std::ostream& aus, std::ostr
                 err << "Die Datei kann nicht geladen werden: " << u8(datei) << "\n";
                 return 1;
             }
+            // A file cut short leaves the window changed right after loading; the window would
+            // ask before overwriting it, and batch mode has nobody to ask.
+            if (fenster->geaendert()) {
+                err << "Die Datei ist unvollständig; sie wurde nur teilweise geladen: " << u8(datei)
+                    << "\n";
+                return 1;
+            }
         } else if (a == QLatin1String("--set") && hat_wert) {
             if (!setzen(*fenster, argumente[++i], err)) return 2;
         } else if (a == QLatin1String("--command") && hat_wert) {
@@ -269,7 +278,7 @@ int stapel_ausfuehren(const QStringList& argumente, std::ostream& aus, std::ostr
         } else if (a == QLatin1String("--save") && hat_wert) {
             speichern = argumente[++i];
         } else {
-            err << "Unbekannte oder unvollständige Angabe: " << u8(a) << "\n";
+            err << "Unbekannte oder unvollständige Angabe: " << u8(a) << "\n" << aufruf;
             return 2;
         }
     }

@@ -20,7 +20,9 @@
 //   ...                      text shapes as one line "NAME: text", memos line by line, grids
 //                            as TAB-separated rows, pictures as "NAME: Bild BxH" followed by
 //                            one line "  #rrggbb: pixels" per colour, most frequent first
-// Exit status 0; 2 for a usage error, an unknown kind, control or command.
+// Exit status 0; 1 when a file could not be loaded (or only in part) or saved, or the output
+// could not be written; 2 for a usage error, an unknown kind, control or command, a value that
+// is no number for a numeric control or a cell outside the grid.
 #include <QStringList>
 
 #include <iosfwd>

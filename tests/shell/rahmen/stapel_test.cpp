@@ -57,18 +57,33 @@ TEST(Stapel, FalscheWerteSindAufruffehler) {
 TEST(Stapel, NichtGeladeneDateiWirdNichtUeberschrieben) {
     Testmeldungsdienst dienst;
     QTemporaryDir ordner;
-    const QString datei = ordner.filePath("fremd.wer");
-    {
-        QFile f(datei);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("Kein Fenster\r\nsondern ein Brief\r\n");
+    // A window's own file cut short before its grid ends loads only in part.
+    const QString ganz = ordner.filePath("ganz.wer");
+    ASSERT_EQ(stapel({"Twertedlg", "--save", ganz}).code, 0);
+    QByteArray gekuerzt = inhalt(ganz);
+    gekuerzt.truncate(gekuerzt.indexOf("DATEN_ENDE"));
+    struct Fall {
+        QByteArray text;
+        const char* meldung;
+    };
+    const Fall faelle[] = {
+        {"Kein Fenster\r\nsondern ein Brief\r\n", "Die Datei kann nicht geladen werden"},
+        {gekuerzt, "Die Datei ist unvollständig; sie wurde nur teilweise geladen"},
+    };
+    for (const Fall& f : faelle) {
+        const QString datei = ordner.filePath("fremd.wer");
+        {
+            QFile d(datei);
+            ASSERT_TRUE(d.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            d.write(f.text);
+        }
+        const Lauf l =
+            stapel({"Twertedlg", "--load", datei, "--command", "Rechne", "--save", datei});
+        EXPECT_EQ(l.code, 1) << f.meldung;
+        EXPECT_NE(l.err.find(f.meldung), std::string::npos) << l.err;
+        EXPECT_EQ(l.aus.find("== Twertedlg =="), std::string::npos) << "no command may run";
+        EXPECT_EQ(inhalt(datei), f.text);
     }
-    const QByteArray vorher = inhalt(datei);
-    const Lauf l = stapel({"Twertedlg", "--load", datei, "--command", "Rechne", "--save", datei});
-    EXPECT_EQ(l.code, 1);
-    EXPECT_NE(l.err.find("Die Datei kann nicht geladen werden"), std::string::npos) << l.err;
-    EXPECT_EQ(l.aus.find("== Twertedlg =="), std::string::npos) << "no command may run";
-    EXPECT_EQ(inhalt(datei), vorher);
 }
 
 TEST(Stapel, NichtGespeichertIstEinFehler) {
