@@ -14,7 +14,6 @@ void TEbene::fehler() {
     ergebnisseVerwerfen();
     for (QWidget* w : spurteile_)
         w->hide();
-    zeilenAktualisieren();
     meldung(QStringLiteral("Fehlerhafte Eingabe"), this);
 }
 
@@ -49,7 +48,6 @@ void TEbene::rechne() {
         spurteile_[i]->setVisible(s.vorhanden[i]);
         if (s.vorhanden[i]) vektor_zeigen(spur_[i], s.punkt[i]);
     }
-    zeilenAktualisieren();
 }
 
 void TEbene::ergebnisseitenAnpassen() {

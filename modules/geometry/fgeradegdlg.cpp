@@ -25,7 +25,6 @@ void Tfgeradeg::rechne() {
         winkel_->zeige(e.winkel);
         ergebnisfelderZeigen(true);
     }
-    zeilenAktualisieren();
 }
 
 // Only an intersection has values; every other position is a comment line of its own.

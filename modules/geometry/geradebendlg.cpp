@@ -26,7 +26,6 @@ void Tgeradeben::rechne() {
         winkel_->zeige(s.winkel);
         ergebnisfelderZeigen(true);
     }
-    zeilenAktualisieren();
 }
 
 // Only an intersection has values; every other position is a comment line of its own.

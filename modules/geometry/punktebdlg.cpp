@@ -19,7 +19,6 @@ void Tpunkteb::rechne() {
         ergebnisseVerwerfen();
         TabbedNotebook2->hide();
         status()->setText(QStringLiteral("Fehlerhafte Eingabe"));
-        zeilenAktualisieren();
         return;
     }
     status()->clear();
@@ -28,7 +27,6 @@ void Tpunkteb::rechne() {
     vektor_zeigen(lotfuss_, r.lotfuss);
     abstand_->zeige(r.abstand);
     vektor_zeigen(spiegel_, r.spiegelpunkt);
-    zeilenAktualisieren();
 }
 
 // The points and the perpendicular as comments, the distance as a definition.

@@ -30,7 +30,6 @@ void Tpunktge::rechne() {
     vektor_zeigen(lotfuss_, e.lotfuss);
     abstand_->zeige(e.abstand);
     vektor_zeigen(spiegel_, e.spiegelpunkt);
-    zeilenAktualisieren();
 }
 
 // The plane as a comment in the coordinate form the window shows, the points as comments, the

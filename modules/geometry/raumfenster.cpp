@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 
 namespace zol {
 
@@ -48,21 +47,10 @@ bool Traumfenster::laden(const QString& datei) {
     return true;
 }
 
-void Traumfenster::zeilenAktualisieren() {
-    const QStringList zeilen = zeilenBilden();
-    while (zeilenfelder_.size() < zeilen.size()) {
-        auto* feld = new QLineEdit(this);
-        feld->setObjectName(QStringLiteral("Ergebniszeile%1").arg(zeilenfelder_.size() + 1));
-        feld->hide();
-        zeilenfelder_ << feld;
-    }
-    for (int i = 0; i < zeilenfelder_.size(); ++i)
-        zeilenfelder_[i]->setText(i < zeilen.size() ? zeilen[i] : QString());
-}
-
-void Traumfenster::formatAnwenden() {
-    Tmodulfenster::formatAnwenden();
-    zeilenAktualisieren();
+QStringList Traumfenster::ergebniszeilen() const {
+    QStringList zeilen = zeilenBilden();
+    zeilen.removeIf([](const QString& z) { return z.trimmed().isEmpty(); });
+    return zeilen;
 }
 
 } // namespace zol

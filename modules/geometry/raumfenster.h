@@ -3,10 +3,9 @@
 // "&Ausgabe" with "&Rechnenfenster" and "&Projekt-Formeln definieren", a status label, and
 // result lines built from the result fields.
 //
-// The frame hands the texts of ergebnisfelder() on as result lines. These windows want lines
-// such as ";Schnittpunkt=(2,00;2,00;2,00)" (a comment) and "abstand=0,75" (a definition) rather
-// than bare numbers, so they keep hidden line fields holding those lines, rebuilt from the shown
-// result fields after every computation and change of the number format.
+// These windows hand on lines such as ";Schnittpunkt=(2,00;2,00;2,00)" (a comment) and
+// "abstand=0,75" (a definition) rather than bare numbers, built from the result fields as they
+// are shown when the lines are asked for.
 #include "shell/rahmen/modulfenster.h"
 
 class QLabel;
@@ -18,8 +17,8 @@ class Traumfenster : public Tmodulfenster {
 public:
     explicit Traumfenster(const QString& klasse, QWidget* eltern = nullptr);
 
-    // The hidden result lines (empty ones stand for nothing).
-    QList<QLineEdit*> ergebnisfelder() const override { return zeilenfelder_; }
+    // The result lines for the values now shown (empty ones left out).
+    QStringList ergebniszeilen() const override;
     // The status label and the result fields, shown or hidden, for batch mode.
     QList<QWidget*> ergebnisanzeigen() const override { return anzeigen_; }
     // Empties the result fields and the lines; the status label keeps its message.
@@ -38,15 +37,12 @@ protected:
     QLabel* status() const { return status_; }
     // The controls batch mode prints, in order (the status label first).
     void anzeigenSetzen(const QList<QWidget*>& anzeigen) { anzeigen_ = anzeigen; }
-    // The result lines for the values now shown.
+    // The result lines for the values now shown (none when nothing is).
     virtual QStringList zeilenBilden() const { return {}; }
-    void zeilenAktualisieren();
-    void formatAnwenden() override;
 
 private:
     QLabel* status_ = nullptr;
     QList<QWidget*> anzeigen_;
-    QList<QLineEdit*> zeilenfelder_;
 };
 
 } // namespace zol

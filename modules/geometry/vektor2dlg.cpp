@@ -168,7 +168,6 @@ void Tvektor2dlg::ergebnisseVerwerfen() {
     for (int n : {10, 11, 12, 13, 7, 8, 15, 16})
         static_cast<Tergebnisfeld*>(extendEdit[static_cast<std::size_t>(n - 1)])->leeren();
     letzte_ = Letzte::nichts;
-    zeilenAktualisieren();
 }
 
 void Tvektor2dlg::rechne() {
@@ -200,7 +199,6 @@ void Tvektor2dlg::rechne() {
             for (int n : ergebnisse_vektoren)
                 feld(n)->leeren();
             letzte_ = Letzte::nichts;
-            zeilenAktualisieren();
             Label1->setText(QStringLiteral("Fehlerhafte Eingabe"));
             return;
         }
@@ -212,10 +210,9 @@ void Tvektor2dlg::rechne() {
         break;
     }
     Label1->clear();
-    zeilenAktualisieren();
 }
 
-void Tvektor2dlg::zeilenAktualisieren() {
+QStringList Tvektor2dlg::ergebniszeilen() const {
     const std::string bild = format().toStdString();
     std::vector<std::string> zeilen;
     switch (letzte_) {
@@ -231,21 +228,10 @@ void Tvektor2dlg::zeilenAktualisieren() {
     case Letzte::nichts:
         break;
     }
-    while (zeilenfelder_.size() < static_cast<qsizetype>(zeilen.size())) {
-        auto* f = new QLineEdit(this);
-        f->setObjectName(QStringLiteral("Ergebniszeile%1").arg(zeilenfelder_.size() + 1));
-        f->hide();
-        zeilenfelder_ << f;
-    }
-    for (qsizetype i = 0; i < zeilenfelder_.size(); ++i)
-        zeilenfelder_[i]->setText(i < static_cast<qsizetype>(zeilen.size())
-                                      ? QString::fromStdString(zeilen[static_cast<std::size_t>(i)])
-                                      : QString());
-}
-
-void Tvektor2dlg::formatAnwenden() {
-    Tmodulfenster::formatAnwenden();
-    zeilenAktualisieren();
+    QStringList r;
+    for (const std::string& z : zeilen)
+        r << QString::fromStdString(z);
+    return r;
 }
 
 void Tvektor2dlg::neu() {

@@ -21,9 +21,10 @@ class Tvektor2dlg : public Tmodulfenster {
 public:
     explicit Tvektor2dlg(QWidget* eltern = nullptr);
 
-    // Hidden lines such as "Betrag_a=5,00" for the result fields of the page computed last, so
-    // that "Rechnenfenster" and "Ergebnisse definieren" get definitions, not bare numbers.
-    QList<QLineEdit*> ergebnisfelder() const override { return zeilenfelder_; }
+    // Lines such as "Betrag_a=5,00" for the results of the page computed last, in the number
+    // format now set, so that "Rechnenfenster" and "Ergebnisse definieren" get definitions, not
+    // bare numbers.
+    QStringList ergebniszeilen() const override;
     // The status label and every result field, for batch mode.
     QList<QWidget*> ergebnisanzeigen() const override;
     void ergebnisseVerwerfen() override;
@@ -33,9 +34,6 @@ public:
     void neu() override;
     bool laden(const QString& datei) override;
 
-protected:
-    void formatAnwenden() override;
-
 private:
     QWidget* seiteVektoren();
     QWidget* seiteKartesisch();
@@ -43,8 +41,6 @@ private:
     TextendEdit* eingabe(int nummer, QWidget* eltern);
     Tergebnisfeld* ergebnis(int nummer, QWidget* eltern);
     TRadioGroup* einheiten(const char* name, QWidget* eltern);
-    // The lines for the results now shown (after a computation and a new number format).
-    void zeilenAktualisieren();
 
     QTabWidget* newtab = nullptr;
     // extendEdit1 … extendEdit16 at index 0 … 15 (inputs and results alike).
@@ -52,7 +48,6 @@ private:
     TRadioGroup* RadioGroup1 = nullptr;
     TRadioGroup* RadioGroup2 = nullptr;
     QLabel* Label1 = nullptr;
-    QList<QLineEdit*> zeilenfelder_;
 
     enum class Letzte { nichts, vektoren, polar, kartesisch };
     Letzte letzte_ = Letzte::nichts;

@@ -82,7 +82,6 @@ void Tvektordlg::rechne() {
     betragB_->zeige(e.betrag_b);
     skalar_->zeige(e.skalar);
     winkel_->zeige(e.winkel);
-    zeilenAktualisieren();
 }
 
 QStringList Tvektordlg::zeilenBilden() const {

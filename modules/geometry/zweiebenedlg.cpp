@@ -27,7 +27,6 @@ void Tzweiebene::rechne() {
         winkel_->zeige(s.winkel);
         ergebnisfelderZeigen(true);
     }
-    zeilenAktualisieren();
 }
 
 // Only a line of intersection has values; every other position is a comment line of its own.

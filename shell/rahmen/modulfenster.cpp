@@ -789,10 +789,11 @@ void Tmodulfenster::neuesRechnenfenster() {
     rechnen->setzeFormat(Tzahlenform::instanz().format);
     rechnen->winkelmodus = Tzahlenform::instanz().winkelmodus;
     if (QPlainTextEdit* ziel = rechnen->ergebnismemo()) {
-        if (!ergebnisfelder().isEmpty())
-            ziel->setPlainText(ergebniszeilen().join(QLatin1Char('\n')));
-        else if (ergebnismemo())
+        // A memo goes over as it is, empty lines included; other results as their lines.
+        if (ergebnisfelder().isEmpty() && ergebnismemo())
             ziel->setPlainText(ergebnismemo()->toPlainText());
+        else
+            ziel->setPlainText(ergebniszeilen().join(QLatin1Char('\n')));
     }
     rechnen->show();
 }

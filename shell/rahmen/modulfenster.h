@@ -102,8 +102,9 @@ public:
     // memo in "Ergebnisse definieren" and "Rechnenfenster".
     virtual QList<QLineEdit*> ergebnisfelder() const { return {}; }
     // The result lines those commands take: the non-empty texts of the result fields, or else
-    // the non-empty lines of the result memo.
-    QStringList ergebniszeilen() const;
+    // the non-empty lines of the result memo. Windows whose lines are built from their result
+    // fields ("abstand=0,75" rather than a bare number) give them here.
+    virtual QStringList ergebniszeilen() const;
     // Empties every result control (grid down to its fixed rows, memo, result fields), so that
     // after a failed computation nothing of an earlier one is shown or handed on.
     virtual void ergebnisseVerwerfen();

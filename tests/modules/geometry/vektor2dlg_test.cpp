@@ -36,10 +36,7 @@ QString text(Tvektor2dlg& f, int n) {
     return feld(f, n)->text();
 }
 QStringList zeilen(Tvektor2dlg& f) {
-    QStringList z;
-    for (QLineEdit* e : f.ergebnisfelder())
-        if (!e->text().isEmpty()) z << e->text();
-    return z;
+    return f.ergebniszeilen();
 }
 
 class Vektor2dlg : public ::testing::Test {
