@@ -340,13 +340,6 @@ std::vector<Rechenzelle> rechenzellen(const Tabellenzugriff& blatt) {
 
 } // namespace
 
-std::vector<Zellbereich> rechenfolge(const Tabellenzugriff& blatt) {
-    std::vector<Zellbereich> folge;
-    for (const Rechenzelle& z : rechenzellen(blatt))
-        folge.push_back({z.spalte, z.zeile, z.spalte, z.zeile});
-    return folge;
-}
-
 void blatt_rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, std::string_view format) {
     Stumm stumm;
     baum.alle_loeschen();

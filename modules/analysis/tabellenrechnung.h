@@ -4,7 +4,7 @@
 // Every cell holds an input text (a number, a formula, a range sum or free text) and shows a
 // display text. Every computed cell becomes a named quantity such as "B3" in a formula table
 // that belongs to the sheet alone, so formulas use other cells by name. "Rechne" computes every
-// cell once, after the cells it uses (rechenfolge), so chains of references settle in any
+// cell once, after the cells it uses, so chains of references settle in any
 // direction.
 //
 // Coordinates are (column, row) as in the grids: row 0 holds the column names and column 0 the
@@ -95,11 +95,9 @@ struct Zellergebnis {
 Zellergebnis zelle_rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, int spalte, int zeile,
                            std::string_view format);
 
-// The order "Rechne" computes the cells with something in them (each as a one-cell range):
-// every cell after the cells and definitions its text names (all cells of a summed range), in
-// row order where that leaves a choice; cells in a cycle, or using one, last in row order.
-std::vector<Zellbereich> rechenfolge(const Tabellenzugriff& blatt);
-// "Rechne": empties the table, then computes every cell once in that order.
+// "Rechne": empties the table, then computes every cell with something in it once: after the
+// cells and definitions its text names (all cells of a summed range), in row order where that
+// leaves a choice; cells in a cycle, or using one, last in row order.
 void blatt_rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, std::string_view format);
 
 // "Formeln anzeigen": every non-blank input becomes the display text.
