@@ -8,8 +8,11 @@
 #include "shell/rahmen/datei.h"
 #include "shell/rahmen/modulfenster.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QPair>
+#include <QPointer>
 
 namespace zol {
 
@@ -230,6 +233,10 @@ bool TWinRestorer::restore(Projektumgebung& umgebung, bool ohneNamen) {
     umgebung.setzeWerkzeugfenster(lage_lesen(ini, "Fenster", {false, 200, 200, 0, 500, 0}));
 
     const QString ordner = QFileInfo(datei_).absolutePath();
+    // Commands a window runs once all windows are open, in the order they were opened: a
+    // lesson opens with its results computed, since a file keeps only what the window saves.
+    QList<QPair<QPointer<Tmodulfenster>, QStringList>> befehle;
+    QList<QPointer<Tmodulfenster>> zumMerken;
     const long fensterzahl = ini.lies_zahl("Fenster", "Anzahl", 1);
     // Back from the highest number, so windows open in the order they were first opened.
     for (long k = std::min<long>(fensterzahl, 10000); k >= 1; --k) {
@@ -252,8 +259,24 @@ bool TWinRestorer::restore(Projektumgebung& umgebung, bool ohneNamen) {
             f->setWindowTitle(f->art().artname);
         }
         f->show();
-        if (geladen && !ohneNamen) f->standMerken();
+        const QString namen = q(ini.lies(abschnitt, "Befehl", "")).trimmed();
+        if (!namen.isEmpty())
+            befehle.prepend({f, namen.split(QLatin1Char('|'), Qt::SkipEmptyParts)});
+        if (geladen && !ohneNamen) zumMerken << f;
     }
+    for (auto& [f, namen] : befehle) {
+        for (const QString& name : namen) {
+            if (!f) break; // a command closed its window
+            QAction* a = f->befehlNachName(name.trimmed());
+            if (a == nullptr)
+                meldung(QStringLiteral("Unbekannter Befehl: ") + name.trimmed());
+            else if (a->isEnabled())
+                a->trigger();
+        }
+    }
+    // Results computed on opening are part of the state the file stands for.
+    for (auto& f : zumMerken)
+        if (f) f->standMerken();
     return true;
 }
 

@@ -525,6 +525,29 @@ void Tmodulfenster::formatAnwenden() {
     }
 }
 
+namespace {
+
+QString ohne_zeichen(QString text) {
+    text.remove(QLatin1Char('&'));
+    text.remove(QStringLiteral("..."));
+    text.remove(QLatin1Char(' '));
+    return text.trimmed();
+}
+
+} // namespace
+
+QAction* Tmodulfenster::befehlNachName(const QString& name) {
+    QList<QAction*> kandidaten = fensterbefehle();
+    for (const Befehlsbeschreibung& b : alle_befehle())
+        if (bietet(b.befehl)) kandidaten << aktion(b.befehl);
+    for (QAction* a : kandidaten)
+        if (a->objectName().compare(name, Qt::CaseInsensitive) == 0 ||
+            ohne_zeichen(a->text()).compare(ohne_zeichen(name), Qt::CaseInsensitive) == 0 ||
+            (!a->iconText().isEmpty() && a->iconText() == name))
+            return a;
+    return nullptr;
+}
+
 QList<QWidget*> Tmodulfenster::ergebnisanzeigen() const {
     QList<QWidget*> r;
     if (ergebnisgitter()) r << ergebnisgitter();

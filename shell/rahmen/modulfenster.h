@@ -112,6 +112,10 @@ public:
     virtual QList<QWidget*> ergebnisanzeigen() const;
     // Commands of the window's own (beside the frame's), by name, for batch mode.
     virtual QList<QAction*> fensterbefehle() const { return eigeneBefehle_; }
+    // A command, the frame's or the window's own, by its object name, by its caption with or
+    // without "&" and "..." ("Rechne", "Programm starten") or by the face of its tool button
+    // ("+", ">B1"); nullptr when the window has none of that name.
+    QAction* befehlNachName(const QString& name);
 
     // Controls saved in the data file, in the order they are written and read.
     const QList<QWidget*>& komponenten() const { return komponenten_; }

@@ -54,25 +54,6 @@ private:
     QTimer zeitgeber_;
 };
 
-QString ohne_zeichen(QString text) {
-    text.remove(QLatin1Char('&'));
-    text.remove(QStringLiteral("..."));
-    text.remove(QLatin1Char(' '));
-    return text.trimmed();
-}
-
-QAction* befehl_finden(Tmodulfenster& f, const QString& name) {
-    QList<QAction*> kandidaten = f.fensterbefehle();
-    for (const Befehlsbeschreibung& b : alle_befehle())
-        if (f.bietet(b.befehl)) kandidaten << f.aktion(b.befehl);
-    for (QAction* a : kandidaten)
-        if (a->objectName().compare(name, Qt::CaseInsensitive) == 0 ||
-            ohne_zeichen(a->text()).compare(ohne_zeichen(name), Qt::CaseInsensitive) == 0 ||
-            (!a->iconText().isEmpty() && a->iconText() == name))
-            return a;
-    return nullptr;
-}
-
 // A value for a numeric control must be a number of its kind (an empty text clears it), so a
 // typing error on the command line is not silently computed as 0.
 bool passt_zum_feld(const QWidget* w, const QString& wert) {
@@ -283,10 +264,10 @@ int stapel_ausfuehren(const QStringList& argumente, std::ostream& aus, std::ostr
         }
     }
     // Without a command the window computes, whether "Rechne" is the frame's or its own.
-    if (befehle.isEmpty() && befehl_finden(*fenster, QStringLiteral("Rechne")))
+    if (befehle.isEmpty() && fenster->befehlNachName(QStringLiteral("Rechne")))
         befehle << QStringLiteral("Rechne");
     for (const QString& name : befehle) {
-        QAction* a = befehl_finden(*fenster, name);
+        QAction* a = fenster->befehlNachName(name);
         if (a == nullptr) {
             err << "Unbekannter Befehl: " << u8(name) << "\n";
             return 2;

@@ -219,6 +219,29 @@ TEST_F(Projekt, ZuGrosseFensterzahlOeffnetKeineFenster) {
     EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
 }
 
+// A window section may name commands the window runs once the project is open (a lesson opens
+// computed); an unknown name is reported with the project's other problems.
+TEST_F(Projekt, BefehleLaufenNachDemOeffnen) {
+    {
+        Testumgebung u;
+        rechnenfenster(u, ";Formeln", ordner.filePath("b.ref"));
+        ASSERT_TRUE(u.fenster.first()->speichern());
+    }
+    const QString projekt = ordner.filePath("b.pro");
+    QFile f(projekt);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Hauptfenster]\r\nVersion=ZOL50\r\n[Formeln]\r\nAnzahl=1\r\nNr0=a=5\r\n"
+            "[Fenster]\r\nAnzahl=1\r\n[Formelfenster1]\r\nArt=5\r\nDatei=b.ref\r\n"
+            "Befehl=Formeln ausgeben|Gibtsnicht\r\n");
+    f.close();
+    Testumgebung u;
+    ASSERT_TRUE(TWinRestorer(projekt).restore(u));
+    EXPECT_EQ(text_des_fensters(u), ";Formeln\na=5");
+    EXPECT_EQ(dienst.meldungen, QStringList{"Unbekannter Befehl: Gibtsnicht"});
+    // What the commands computed is no change of the window's file.
+    EXPECT_FALSE(u.modulfenster().first()->standGeaendert());
+}
+
 // Saving a project leaves the files of unchanged windows as they are, byte for byte.
 TEST_F(Projekt, UnveraenderteFensterdateiBleibtWieSieIst) {
     const QString modul = ordner.filePath("lf.ref");
