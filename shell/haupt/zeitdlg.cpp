@@ -2,7 +2,9 @@
 
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/haupt/mainform.h"
+#include "shell/haupt/vorlagenliste.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -10,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -40,6 +43,12 @@ Tzeitdlg::Tzeitdlg(TMainForm& haupt)
     zeile->addWidget(SpinEdit1);
     zeile->addStretch();
     einsLayout->addLayout(zeile);
+    auto* themenzeile = new QHBoxLayout;
+    themenzeile->addWidget(new QLabel(QStringLiteral("Thema:")));
+    ComboBox1 = new QComboBox;
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    themenzeile->addWidget(ComboBox1, 1);
+    einsLayout->addLayout(themenzeile);
     auto* starten = new QPushButton(QStringLiteral("Demo starten"));
     starten->setObjectName(QStringLiteral("Starten"));
     connect(starten, &QPushButton::clicked, this, [this] { this->starten(); });
@@ -103,18 +112,62 @@ void Tzeitdlg::seiteZeigen(int seite) {
             i == seite ? QSizePolicy::Preferred : QSizePolicy::Ignored,
             i == seite ? QSizePolicy::Preferred : QSizePolicy::Ignored);
     Notebook1->setCurrentIndex(seite);
+    if (seite == 0) themenFuellen();
     adjustSize();
     if (platziert_) move(pos() + ecke - frameGeometry().bottomRight());
+}
+
+void Tzeitdlg::themenFuellen() {
+    const QString vorher = ComboBox1->currentText();
+    ComboBox1->clear();
+    ComboBox1->addItem(QStringLiteral("Alle Vorlagen"));
+    const QTreeWidget* baum = haupt_.gliederung();
+    for (int i = 0; i < baum->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* oben = baum->topLevelItem(i);
+        if (oben->childCount() > 0) ComboBox1->addItem(oben->text(0));
+    }
+    ComboBox1->setCurrentIndex(std::max(ComboBox1->findText(vorher), 0));
+}
+
+QList<int> Tzeitdlg::themenvorlagen() const {
+    QList<int> zeilen;
+    if (ComboBox1->currentIndex() <= 0) return zeilen;
+    const QList<QTreeWidgetItem*> eintraege = gliederung_eintraege(haupt_.gliederung());
+    for (int i = 0; i < eintraege.size(); ++i) {
+        const QTreeWidgetItem* oben = eintraege[i];
+        while (oben->parent())
+            oben = oben->parent();
+        if (oben != eintraege[i] && oben->text(0) == ComboBox1->currentText() &&
+            !vorlagenname(eintraege[i]->text(0)).isEmpty())
+            zeilen << i;
+    }
+    return zeilen;
+}
+
+void Tzeitdlg::vorlageZeigen(int zeile) {
+    QTreeWidget* baum = haupt_.gliederung();
+    baum->expandAll();
+    const QList<QTreeWidgetItem*> eintraege = gliederung_eintraege(baum);
+    if (zeile < 0 || zeile >= eintraege.size()) return;
+    baum->setCurrentItem(eintraege[zeile]);
+    baum->scrollToItem(eintraege[zeile]);
 }
 
 void Tzeitdlg::starten() {
     const int sekunden = std::clamp(SpinEdit1->Value(), 1, 600);
     SpinEdit1->setValue(sekunden);
+    reihe_ = themenvorlagen();
     seiteZeigen(1);
     schritt_ = 0;
     Gauge1->setValue(0);
     Pause->setText(QStringLiteral("Pause"));
     show();
+    // A subject starts at its template selected in the outline, else at its first one.
+    if (!reihe_.isEmpty()) {
+        const int jetzt = static_cast<int>(gliederung_eintraege(haupt_.gliederung())
+                                               .indexOf(haupt_.gliederung()->currentItem()));
+        vorlageZeigen(reihe_.contains(jetzt) ? jetzt : reihe_.first());
+    }
     haupt_.vorlageOeffnen();
     zeitgeber_.start(sekunden * 100);
     raise();
@@ -124,7 +177,15 @@ void Tzeitdlg::takt() {
     ++schritt_;
     Gauge1->setValue(std::min(schritt_ * 10, 100));
     if (schritt_ < 10) return;
-    haupt_.naechsteVorlage();
+    if (reihe_.isEmpty()) {
+        haupt_.naechsteVorlage();
+    } else {
+        const int jetzt = static_cast<int>(gliederung_eintraege(haupt_.gliederung())
+                                               .indexOf(haupt_.gliederung()->currentItem()));
+        const auto stelle = reihe_.indexOf(jetzt);
+        vorlageZeigen(reihe_[stelle < 0 ? 0 : (stelle + 1) % reihe_.size()]);
+        haupt_.vorlageOeffnen();
+    }
     raise();
     schritt_ = 0;
     Gauge1->setValue(0);
@@ -151,6 +212,7 @@ void Tzeitdlg::anhalten() {
 // The first time, the dialog goes to the lower right corner, away from the templates' windows.
 void Tzeitdlg::showEvent(QShowEvent* ereignis) {
     QDialog::showEvent(ereignis);
+    if (seite() == 0) themenFuellen(); // the outline may have changed since
     if (platziert_) return;
     platziert_ = true;
     if (const QScreen* schirm = screen()) {

@@ -6,6 +6,7 @@
 #include "tests/shell/haupt/haupt_testhilfe.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -160,6 +161,39 @@ TEST_F(Demo, SchreitetMitDemZeitgeberFort) {
         QTest::qWait(5);
     EXPECT_EQ(offeneVorlage(), 2);
     EXPECT_EQ(ausgewaehlt(), "Zweite Vorlage (t2)");
+    demo.hide();
+}
+
+// A chosen subject plays only its own templates, from the first again after the last.
+TEST_F(Demo, SpieltEinGewaehltesThema) {
+    Tzeitdlg& demo = haupt().demo();
+    demo.show();
+    QStringList themen;
+    for (int i = 0; i < demo.thema()->count(); ++i)
+        themen << demo.thema()->itemText(i);
+    EXPECT_EQ(themen, QStringList({"Alle Vorlagen", "Thema A", "Thema B"}));
+    demo.thema()->setCurrentText("Thema B");
+    demo.starten();
+    EXPECT_EQ(offeneVorlage(), 3);
+    for (int i = 0; i < 10; ++i)
+        demo.takt();
+    EXPECT_EQ(offeneVorlage(), 3);
+    EXPECT_EQ(ausgewaehlt(), "Dritte Vorlage (t3)");
+    demo.hide();
+
+    // A subject of two templates alternates between them.
+    schreiben("Lektion/lekt.out", {"Thema A", "\tZweite Vorlage (t2)", "\tErste Vorlage (t1)",
+                                   "Thema B", "\tDritte Vorlage (t3)"});
+    haupt().vorlagenLaden();
+    demo.show();
+    demo.thema()->setCurrentText("Thema A");
+    demo.starten();
+    QList<int> folge{offeneVorlage()};
+    for (int i = 0; i < 20; ++i) {
+        demo.takt();
+        if (i % 10 == 9) folge << offeneVorlage();
+    }
+    EXPECT_EQ(folge, QList<int>({2, 1, 2}));
     demo.hide();
 }
 
