@@ -267,7 +267,7 @@ bool TWinRestorer::restore(Projektumgebung& umgebung, bool ohneNamen) {
     for (auto& [f, namen] : befehle) {
         for (const QString& name : namen) {
             if (!f) break; // a command closed its window
-            QAction* a = f->befehlNachName(name.trimmed());
+            QAction* a = f->rechenbefehl(name.trimmed());
             if (a == nullptr)
                 meldung(QStringLiteral("Unbekannter Befehl: ") + name.trimmed());
             else if (a->isEnabled())

@@ -548,6 +548,16 @@ QAction* Tmodulfenster::befehlNachName(const QString& name) {
     return nullptr;
 }
 
+QAction* Tmodulfenster::rechenbefehl(const QString& name) {
+    QAction* a = befehlNachName(name);
+    if (a == nullptr) return nullptr;
+    for (Befehl b : {Befehl::rechne, Befehl::zeichnen, Befehl::tabellenkalkulation})
+        if (bietet(b) && a == aktion(b)) return a;
+    for (const EigenerEintrag& e : eigeneEintraege_)
+        if (e.aktion == a && (e.rot || e.menue == QLatin1String("&Rechne"))) return a;
+    return nullptr;
+}
+
 QList<QWidget*> Tmodulfenster::ergebnisanzeigen() const {
     QList<QWidget*> r;
     if (ergebnisgitter()) r << ergebnisgitter();

@@ -5,6 +5,7 @@
 #include "shell/rechnen/editform.h"
 #include "shell/zeichnen/dialogfkt.h"
 #include "tests/hilfe/testmeldungsdienst.h"
+#include "tests/shell/rahmen/testfenster.h"
 
 #include <QDir>
 #include <QFile>
@@ -219,27 +220,43 @@ TEST_F(Projekt, ZuGrosseFensterzahlOeffnetKeineFenster) {
     EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
 }
 
+// A window that shows when it computed.
+class Rechnendes : public Testfenster {
+public:
+    void rechne() override { memo->setPlainText(QStringLiteral("gerechnet")); }
+};
+
 // A window section may name commands the window runs once the project is open (a lesson opens
-// computed); an unknown name is reported with the project's other problems.
+// computed). Only computing commands run: a project file must not save, print or ask; a name
+// it may not run is reported with the project's other problems.
 TEST_F(Projekt, BefehleLaufenNachDemOeffnen) {
+    fensterart_registrieren("Tviereckdlg", [] { return new Rechnendes; });
+    const QString modul = ordner.filePath("b.vie");
     {
-        Testumgebung u;
-        rechnenfenster(u, ";Formeln", ordner.filePath("b.ref"));
-        ASSERT_TRUE(u.fenster.first()->speichern());
+        Rechnendes f;
+        f.setzeDateiname(modul);
+        ASSERT_TRUE(f.speichern());
     }
+    const QByteArray vorher = inhalt(modul);
     const QString projekt = ordner.filePath("b.pro");
     QFile f(projekt);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("[Hauptfenster]\r\nVersion=ZOL50\r\n[Formeln]\r\nAnzahl=1\r\nNr0=a=5\r\n"
-            "[Fenster]\r\nAnzahl=1\r\n[Formelfenster1]\r\nArt=5\r\nDatei=b.ref\r\n"
-            "Befehl=Formeln ausgeben|Gibtsnicht\r\n");
+    f.write("[Hauptfenster]\r\nVersion=ZOL50\r\n[Fenster]\r\nAnzahl=1\r\n"
+            "[Formelfenster1]\r\nArt=60\r\nDatei=b.vie\r\n"
+            "Befehl=Rechne|Speichern|Gibtsnicht\r\n");
     f.close();
     Testumgebung u;
     ASSERT_TRUE(TWinRestorer(projekt).restore(u));
-    EXPECT_EQ(text_des_fensters(u), ";Formeln\na=5");
-    EXPECT_EQ(dienst.meldungen, QStringList{"Unbekannter Befehl: Gibtsnicht"});
+    fensterart_registrieren("Tviereckdlg", {});
+    ASSERT_EQ(u.modulfenster().size(), 1);
+    auto* fenster = static_cast<Rechnendes*>(u.modulfenster().first());
+    EXPECT_EQ(fenster->memo->toPlainText(), "gerechnet");
+    ASSERT_EQ(dienst.meldungen.size(), 1);
+    EXPECT_TRUE(dienst.meldungen[0].contains("Unbekannter Befehl: Speichern"));
+    EXPECT_TRUE(dienst.meldungen[0].contains("Unbekannter Befehl: Gibtsnicht"));
+    EXPECT_EQ(inhalt(modul), vorher);
     // What the commands computed is no change of the window's file.
-    EXPECT_FALSE(u.modulfenster().first()->standGeaendert());
+    EXPECT_FALSE(fenster->standGeaendert());
 }
 
 // Saving a project leaves the files of unchanged windows as they are, byte for byte.
