@@ -268,7 +268,11 @@ bool TWinRestorer::restore(Projektumgebung& umgebung, bool ohneNamen) {
         for (const QString& name : namen) {
             if (!f) break; // a command closed its window
             QAction* a = f->rechenbefehl(name.trimmed());
-            if (a == nullptr)
+            if (a == nullptr && f->befehlNachName(name.trimmed()))
+                meldung(QStringLiteral("Dieser Befehl wird beim Öffnen eines Projekts nicht "
+                                       "ausgeführt: ") +
+                        name.trimmed());
+            else if (a == nullptr)
                 meldung(QStringLiteral("Unbekannter Befehl: ") + name.trimmed());
             else if (a->isEnabled())
                 a->trigger();

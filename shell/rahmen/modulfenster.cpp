@@ -553,8 +553,13 @@ QAction* Tmodulfenster::rechenbefehl(const QString& name) {
     if (a == nullptr) return nullptr;
     for (Befehl b : {Befehl::rechne, Befehl::zeichnen, Befehl::tabellenkalkulation})
         if (bietet(b) && a == aktion(b)) return a;
+    // Windows whose computing commands are their own carry the frame's names for them.
+    static const QStringList rechnend = {QStringLiteral("Rechne"), QStringLiteral("Zeichnen"),
+                                         QStringLiteral("Aktualisieren")};
     for (const EigenerEintrag& e : eigeneEintraege_)
-        if (e.aktion == a && (e.rot || e.menue == QLatin1String("&Rechne"))) return a;
+        if (e.aktion == a && (e.rot || e.menue == QLatin1String("&Rechne") ||
+                              rechnend.contains(a->objectName(), Qt::CaseInsensitive)))
+            return a;
     return nullptr;
 }
 

@@ -117,8 +117,8 @@ public:
     // ("+", ">B1"); nullptr when the window has none of that name.
     QAction* befehlNachName(const QString& name);
     // The same, but only a command that computes or draws: the frame's "Rechne", "Zeichnen" and
-    // "Tabellenkalkulation", and the window's own commands in its "Rechne" menu or on its red
-    // operation buttons. These are what a project file may run on opening; nothing that saves,
+    // "Tabellenkalkulation", the window's own commands of those names or "Aktualisieren", and
+    // its own commands in its "Rechne" menu or on its red operation buttons. These are what a project file may run on opening; nothing that saves,
     // prints, asks for a file or touches the clipboard.
     QAction* rechenbefehl(const QString& name);
 

@@ -252,7 +252,8 @@ TEST_F(Projekt, BefehleLaufenNachDemOeffnen) {
     auto* fenster = static_cast<Rechnendes*>(u.modulfenster().first());
     EXPECT_EQ(fenster->memo->toPlainText(), "gerechnet");
     ASSERT_EQ(dienst.meldungen.size(), 1);
-    EXPECT_TRUE(dienst.meldungen[0].contains("Unbekannter Befehl: Speichern"));
+    EXPECT_TRUE(dienst.meldungen[0].contains(
+        "Dieser Befehl wird beim Öffnen eines Projekts nicht ausgeführt: Speichern"));
     EXPECT_TRUE(dienst.meldungen[0].contains("Unbekannter Befehl: Gibtsnicht"));
     EXPECT_EQ(inhalt(modul), vorher);
     // What the commands computed is no change of the window's file.
