@@ -286,6 +286,9 @@ Abtastung abtasten(const Diskussionsfunktion& f, long double xmin, long double x
     p.schritt = (xmax - xmin) / n;
     long double x = xmin;
     for (std::size_t i = 0; i < p.x.size(); ++i) {
+        // The summed steps drift; the last sample is the end of the range itself, so that a
+        // zero there is not sampled beside it and missed.
+        if (i + 1 == p.x.size()) x = xmax;
         const Funktionswert w = f(x);
         p.x[i] = x;
         p.y[i] = w.wert;

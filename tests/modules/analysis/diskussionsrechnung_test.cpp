@@ -53,11 +53,13 @@ std::vector<long double> xwerte(const Diskussionspunkte& punkte) {
 }
 
 TEST(Diskussionsrechnung, AbtastungAddiertDieSchrittweite) {
-    // 0.1 is not exact in binary: x[10] is the tenfold sum, not 1.
+    // 0.1 is not exact in binary: x[9] is the ninefold sum, not 0.9; the last sample is the end
+    // of the range itself.
     const Abtastung p = abtasten(glatt([](long double x) { return x; }), 0, 1, 10);
     ASSERT_EQ(p.intervalle(), 10);
     long double x = 0;
     for (int i = 0; i <= 10; ++i) {
+        if (i == 10) x = 1;
         EXPECT_EQ(p.x[i], x) << i;
         EXPECT_EQ(p.y[i], x) << i;
         EXPECT_TRUE(p.gueltig[i]);
@@ -255,6 +257,20 @@ TEST(Diskussionsrechnung, SchnittpunkteAusDerDifferenz) {
         } else {
             EXPECT_TRUE(s.empty());
         }
+    }
+}
+
+// Zeros at both ends of the range are found, however the range divides: the last sample is the
+// end itself, not the sum of the steps beside it.
+TEST(Diskussionsrechnung, NullstellenAnDenBereichsenden) {
+    const Diskussionsfunktion f = glatt([](long double x) { return 4 - x * x; });
+    const Iterationsgrenzen g{1e-3L, 20};
+    for (const int n : {400, 399, 37, 1000, 999}) {
+        SCOPED_TRACE(n);
+        const Diskussionspunkte z = nullstellen(abtasten(f, -2, 2, n), f, g);
+        ASSERT_EQ(z.size(), 2u);
+        EXPECT_NEAR(z[0].x, -2, 2e-3);
+        EXPECT_NEAR(z[1].x, 2, 2e-3);
     }
 }
 
