@@ -264,6 +264,7 @@ bool TWinRestorer::restore(Projektumgebung& umgebung, bool ohneNamen) {
             befehle.prepend({f, namen.split(QLatin1Char('|'), Qt::SkipEmptyParts)});
         if (geladen && !ohneNamen) zumMerken << f;
     }
+    const QList<Tmodulfenster*> geoeffnet = Tmodulfenster::alleFenster();
     for (auto& [f, namen] : befehle) {
         for (const QString& name : namen) {
             if (!f) break; // a command closed its window
@@ -278,9 +279,18 @@ bool TWinRestorer::restore(Projektumgebung& umgebung, bool ohneNamen) {
                 a->trigger();
         }
     }
-    // Results computed on opening are part of the state the file stands for.
+    // Results computed on opening are part of the state the file stands for, and a window the
+    // commands opened (a plot of the results) is part of the project as it was opened: closing
+    // it asks nothing.
     for (auto& f : zumMerken)
         if (f) f->standMerken();
+    for (Tmodulfenster* f : Tmodulfenster::alleFenster())
+        if (!geoeffnet.contains(f)) f->setzeGeaendert(false);
+    // The project's own windows stay in front of what the commands opened, in their order, so
+    // a plot does not hide a lesson's explanation.
+    if (!befehle.isEmpty())
+        for (Tmodulfenster* f : geoeffnet)
+            f->raise();
     return true;
 }
 
