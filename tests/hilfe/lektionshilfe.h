@@ -3,6 +3,7 @@
 // template comes up with its window and file.
 #include "shell/projekt/winrestorer.h"
 #include "shell/rahmen/modulfenster.h"
+#include "shell/rechnen/editform.h"
 
 #include <QPointer>
 
@@ -15,6 +16,8 @@ public:
 
     ~Lektionsumgebung() override {
         for (auto& f : fenster)
+            delete f.data();
+        for (auto& f : geoeffnet_)
             delete f.data();
     }
     Fensterlage hauptfenster() const override { return {}; }
@@ -37,14 +40,32 @@ public:
         return f;
     }
 
-    // The template's single window, or nullptr.
+    // The template's one topic window beside its calculation window of explanations (and a
+    // plot its commands opened), or nullptr.
     Tmodulfenster* oeffnen(const QString& pro) {
-        if (!TWinRestorer(pro).restore(*this, true) || modulfenster().size() != 1) return nullptr;
-        return modulfenster().first();
+        editform_registrieren();
+        const QList<Tmodulfenster*> vorher = Tmodulfenster::alleFenster();
+        const bool geladen = TWinRestorer(pro).restore(*this, true);
+        // Windows the lesson's commands opened (a plot) are the lesson's too.
+        QList<Tmodulfenster*> alle;
+        for (Tmodulfenster* f : Tmodulfenster::alleFenster())
+            if (!vorher.contains(f)) {
+                alle << f;
+                if (!modulfenster().contains(f)) geoeffnet_ << f;
+            }
+        if (!geladen) return nullptr;
+        QList<Tmodulfenster*> themen;
+        for (Tmodulfenster* f : alle)
+            if (f->art().art != 5 && f->art().art != 0) themen << f;
+        if (themen.isEmpty())
+            for (Tmodulfenster* f : alle)
+                if (f->art().art == 0) themen << f;
+        return themen.size() == 1 ? themen.first() : nullptr;
     }
 
 private:
     QString format_ = QStringLiteral("0.00");
+    QList<QPointer<Tmodulfenster>> geoeffnet_;
 };
 
 } // namespace zol::test

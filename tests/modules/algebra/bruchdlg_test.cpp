@@ -6,6 +6,7 @@
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/grafik/ttxtshape.h"
 #include "shell/rahmen/stapel.h"
+#include "shell/rechnen/editform.h"
 #include "tests/hilfe/testmeldungsdienst.h"
 #include "tests/hilfe/lektionshilfe.h"
 #include "tests/modules/analysis/fenster_testhilfe.h"
@@ -436,6 +437,7 @@ TEST_F(Bruchdlg, StapelbetriebDruecktBeideGleichungen) {
 // The template opens as a project: the window of kind 175 with its file, whose inputs give the
 // saved equations again.
 TEST_F(Bruchdlg, LektionsvorlageOeffnetSich) {
+    editform_registrieren(); // the lesson explains itself in a calculation window
     Lektionsumgebung u;
     auto* f =
         qobject_cast<Tbruchdlg*>(u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/bruch1.pro")));

@@ -5,6 +5,7 @@
 #include "shell/grafik/ttxtshape.h"
 #include "shell/rahmen/radiogruppe.h"
 #include "shell/rahmen/stapel.h"
+#include "shell/rechnen/editform.h"
 #include "tests/hilfe/testmeldungsdienst.h"
 #include "tests/hilfe/lektionshilfe.h"
 #include "tests/modules/analysis/fenster_testhilfe.h"
@@ -306,14 +307,17 @@ TEST_F(Komplexdlg, Stapelbetrieb) {
 // The template opens as a project: the window of kind 185 with 3 + 4i and 2 E(30) on its polar
 // page.
 TEST_F(Komplexdlg, LektionsvorlageOeffnetSich) {
+    editform_registrieren(); // the lesson explains itself in a calculation window
     Lektionsumgebung u;
     auto* f = qobject_cast<Tkomplexdlg*>(
         u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/komplex1.pro")));
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->windowTitle(), "Komplexe Zahlen");
     EXPECT_EQ(buch(*f, 2)->currentIndex(), 1);
+    const QString produkt = "5,000 E(53,130) *2,000 E(30,000)  =   10,000 E(83,130)";
+    EXPECT_EQ(polar(*f), produkt); // it opens with the product worked out
     befehl(*f, "*")->trigger();
-    EXPECT_EQ(polar(*f), "5,000 E(53,130) *2,000 E(30,000)  =   10,000 E(83,130)");
+    EXPECT_EQ(polar(*f), produkt);
     EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
 }
 

@@ -4,6 +4,7 @@
 #include "modules/algebra/primzahlrechnung.h"
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/rahmen/stapel.h"
+#include "shell/rechnen/editform.h"
 #include "tests/hilfe/testmeldungsdienst.h"
 #include "tests/hilfe/lektionshilfe.h"
 #include "tests/modules/analysis/fenster_testhilfe.h"
@@ -243,16 +244,20 @@ TEST_F(Primdlg, StapelbetriebRechnetUndMeldet) {
 
 // The template opens as a project on the page "ggT/kgV"; its memo is computed, not stored.
 TEST_F(Primdlg, LektionsvorlageOeffnetSich) {
+    editform_registrieren(); // the lesson explains itself in a calculation window
     Lektionsumgebung u;
     auto* f = qobject_cast<Tprimdlg*>(
         u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/primzahl1.pro")));
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->windowTitle(), "Primzahlen/ggT/kgV");
     EXPECT_EQ(steuer<QTabWidget>(*f, "TabbedNotebook1")->currentIndex(), 1);
-    f->rechne();
     EXPECT_EQ(f->ergebnismemo(), steuer<QPlainTextEdit>(*f, "Memo3"));
-    EXPECT_TRUE(memo(*f, "Memo3").contains("ggT(24;36)=12\n"));
-    EXPECT_TRUE(memo(*f, "Memo3").endsWith("V(24)=(24,48,72)\nV(36)=(36,72)"));
+    // It opens computed; computing again gives the same.
+    for (int lauf = 0; lauf < 2; ++lauf) {
+        EXPECT_TRUE(memo(*f, "Memo3").contains("ggT(24;36)=12\n")) << lauf;
+        EXPECT_TRUE(memo(*f, "Memo3").endsWith("V(24)=(24,48,72)\nV(36)=(36,72)")) << lauf;
+        f->rechne();
+    }
     EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
 }
 

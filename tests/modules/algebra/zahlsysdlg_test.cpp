@@ -4,6 +4,7 @@
 #include "modules/algebra/zahlsysdlg.h"
 #include "shell/grafik/ttxtshape.h"
 #include "shell/rahmen/stapel.h"
+#include "shell/rechnen/editform.h"
 #include "tests/hilfe/testmeldungsdienst.h"
 #include "tests/hilfe/lektionshilfe.h"
 #include "tests/modules/analysis/fenster_testhilfe.h"
@@ -375,6 +376,7 @@ TEST_F(Zahlsysdlg, Stapelbetrieb) {
 
 // The template opens as a project: the window of kind 200 with its file and the table of 1 to 20.
 TEST_F(Zahlsysdlg, LektionsvorlageOeffnetSich) {
+    editform_registrieren(); // the lesson explains itself in a calculation window
     Lektionsumgebung u;
     auto* f = qobject_cast<Tzahlsysdlg*>(
         u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/zahlsys1.pro")));
@@ -382,6 +384,9 @@ TEST_F(Zahlsysdlg, LektionsvorlageOeffnetSich) {
     EXPECT_EQ(f->windowTitle(), "Zahlensysteme");
     EXPECT_EQ(steuer<QLineEdit>(*f, "Edit2")->text(), "10100");
     EXPECT_TRUE(knopf(*f, 7)->isChecked());
+    // It opens with its sum worked out, 1 + 10100 (dual), in every system.
+    EXPECT_EQ(formen(*f), (QStringList{"1 + 20 =21", "1 + 10100 =10101", "1 + 14 =15", "1 + 24 =25",
+                                       "I + XX =XXI"}));
     const QString tabelle = f->ergebnismemo()->toPlainText();
     befehl(*f, "T")->trigger();
     EXPECT_EQ(f->ergebnismemo()->toPlainText(), tabelle);

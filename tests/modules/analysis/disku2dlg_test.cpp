@@ -8,6 +8,7 @@
 #include "shell/rahmen/radiogruppe.h"
 #include "shell/rahmen/stapel.h"
 #include "shell/rahmen/stringgrid.h"
+#include "shell/rechnen/editform.h"
 #include "shell/zeichnen/dialogfkt.h"
 #include "tests/hilfe/lektionshilfe.h"
 #include "tests/hilfe/testmeldungsdienst.h"
@@ -259,15 +260,36 @@ TEST_F(Zweifunktionen, Stapelbetrieb) {
 
 // The lesson template opens as a project with its computed tables.
 TEST_F(Zweifunktionen, LektionsvorlageOeffnetSich) {
+    editform_registrieren(); // the lesson's explanation
     Lektionsumgebung u;
     auto* f = qobject_cast<Tdisku2dlg*>(
         u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/zweifkt1.pro")));
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->windowTitle(), "Diskussion von 2 Fkt.");
+    // The lesson opens computed: the label is no part of the file.
+    EXPECT_EQ(steuer<QLabel>(*f, "Label3")->text(), "Abbruch der Iteration durch die Toleranz");
     EXPECT_EQ(zeile(gitter(*f, "StringGrid1"), 1),
               QStringList({"1.Schnittpunkt", "-1,00", "1,00", "71,56"}));
     f->rechne();
     EXPECT_EQ(zeile(gitter(*f, "StringGrid2"), 2), QStringList({"[-1,00,2,00]", "-4,50"}));
+    EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
+}
+
+// The area lesson: a parabola against g(x)=0 over a range wider than its zeros, so that both
+// zeros lie inside and the signed area of the whole range differs from the one asked for.
+TEST_F(Zweifunktionen, IntegrallektionOeffnetSich) {
+    editform_registrieren(); // the lesson's explanation
+    Lektionsumgebung u;
+    auto* f = qobject_cast<Tdisku2dlg*>(
+        u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/integral1.pro")));
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(steuer<QLabel>(*f, "Label3")->text(), "Abbruch der Iteration durch die Toleranz");
+    EXPECT_EQ(zeile(gitter(*f, "StringGrid1"), 1),
+              QStringList({"1.Schnittpunkt", "-2,00", "0,00", "75,96"}));
+    EXPECT_EQ(zeile(gitter(*f, "StringGrid1"), 2),
+              QStringList({"2.Schnittpunkt", "2,00", "0,00", "75,96"}));
+    EXPECT_EQ(zeile(gitter(*f, "StringGrid2"), 1), QStringList({"[-3,00,3,00]", "6,00"}));
+    EXPECT_EQ(zeile(gitter(*f, "StringGrid2"), 2), QStringList({"[-2,00,2,00]", "10,67"}));
     EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
 }
 

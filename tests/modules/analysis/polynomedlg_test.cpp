@@ -9,6 +9,7 @@
 #include "shell/rahmen/komponentenblock.h"
 #include "shell/rahmen/stapel.h"
 #include "shell/rahmen/stringgrid.h"
+#include "shell/rechnen/editform.h"
 #include "shell/zeichnen/dialogfkt.h"
 #include "tests/hilfe/lektionshilfe.h"
 #include "tests/hilfe/testmeldungsdienst.h"
@@ -254,13 +255,18 @@ TEST_F(Polynome, Stapelbetrieb) {
 }
 
 TEST_F(Polynome, LektionsvorlageOeffnetSich) {
+    editform_registrieren(); // the lesson's explanation
     Lektionsumgebung u;
     auto* f = qobject_cast<TPolynomedlg*>(
         u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/polynom1.pro")));
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(grad(*f)->Value(), 3);
+    // A file keeps no memo: the lesson computes on opening.
+    EXPECT_TRUE(memo(*f).contains("polylin(x)=1,00*(x-3,00)*(x-2,00)*(x-1,00)"))
+        << memo(*f).join(QLatin1Char('\n')).toStdString();
     f->rechne();
     EXPECT_TRUE(memo(*f).contains("polylin(x)=1,00*(x-3,00)*(x-2,00)*(x-1,00)"));
+    EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "modules/analysis/symdlg.h"
 #include "shell/formeln/formelbaum.h"
 #include "shell/rahmen/stapel.h"
+#include "shell/rechnen/editform.h"
 #include "shell/zeichnen/dialogfkt.h"
 #include "tests/hilfe/lektionshilfe.h"
 #include "tests/hilfe/modalwaechter.h"
@@ -168,11 +169,14 @@ TEST_F(Symbolisch, Stapelbetrieb) {
 
 // The lesson template opens as a project with the product rule's example.
 TEST_F(Symbolisch, LektionsvorlageOeffnetSich) {
+    editform_registrieren(); // the lesson's explanation
     Lektionsumgebung u;
     auto* f =
         qobject_cast<Tsymdlg*>(u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/symdiff1.pro")));
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->windowTitle(), "Symbolisches Differenzieren");
+    // The explanation computes with f(x), so opening the lesson defines it.
+    EXPECT_GE(formelbaum().sucheeintrag("F"), 0);
     EXPECT_EQ(ergebnis(*f), "ablsymF(X)=(X*COS(X)+1*SIN(X))");
     f->rechne();
     EXPECT_EQ(ergebnis(*f), "ablsymF(X)=(X*COS(X)+1*SIN(X))");

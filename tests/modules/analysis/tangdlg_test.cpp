@@ -5,6 +5,7 @@
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/formeln/formelbaum.h"
 #include "shell/rahmen/stapel.h"
+#include "shell/rechnen/editform.h"
 #include "shell/zeichnen/dialogfkt.h"
 #include "tests/hilfe/lektionshilfe.h"
 #include "tests/hilfe/modalwaechter.h"
@@ -175,6 +176,7 @@ TEST_F(Tangente, Stapelbetrieb) {
 
 // The lesson template opens as a project with tangent and normal of x^3 at 2.
 TEST_F(Tangente, LektionsvorlageOeffnetSich) {
+    editform_registrieren(); // the lesson's explanation
     Lektionsumgebung u;
     auto* f = qobject_cast<Ttangdlg*>(
         u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/tangente1.pro")));

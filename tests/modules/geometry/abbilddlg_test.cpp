@@ -7,6 +7,7 @@
 #include "shell/rahmen/radiogruppe.h"
 #include "shell/rahmen/stapel.h"
 #include "shell/rahmen/stringgrid.h"
+#include "shell/rechnen/editform.h"
 #include "shell/zeichnen/dialogfkt.h"
 #include "tests/hilfe/lektionshilfe.h"
 #include "tests/hilfe/testmeldungsdienst.h"
@@ -446,13 +447,14 @@ TEST_F(Abbilddlg, Stapelbetrieb) {
     }
 }
 
+// The lesson opens with the triangle already mirrored at y = 2x - 1.
 TEST_F(Abbilddlg, LektionsvorlageOeffnetSich) {
+    editform_registrieren(); // the lesson's explanation
     Lektionsumgebung u;
     auto* f = qobject_cast<Tabbilddlg*>(
         u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/abbildung1.pro")));
     ASSERT_NE(f, nullptr);
-    f->rechne();
-    EXPECT_EQ(bilder(*f), (QStringList{"-0,20|2,60", "3,00|1,00", "1,00|1,00"}));
+    EXPECT_EQ(bilder(*f), (QStringList{"-1,00|2,00", "-2,00|5,00", "0,00|4,00"}));
     EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
 }
 

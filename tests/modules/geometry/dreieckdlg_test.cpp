@@ -8,6 +8,7 @@
 #include "shell/formeln/formelbaum.h"
 #include "shell/rahmen/radiogruppe.h"
 #include "shell/rahmen/stapel.h"
+#include "shell/rechnen/editform.h"
 #include "shell/zeichnen/dialogfkt.h"
 #include "tests/hilfe/lektionshilfe.h"
 #include "tests/hilfe/modalwaechter.h"
@@ -416,13 +417,26 @@ TEST_F(Dreieckdlg, NeuStelltDieVorgabenHer) {
     EXPECT_EQ(beschriftung(f, 1), "Seite a=");
 }
 
+// Both triangle lessons open already solved, with the values their explanations quote.
 TEST_F(Dreieckdlg, LektionsvorlageOeffnetSich) {
-    Lektionsumgebung u;
-    auto* f = qobject_cast<TDreieckdlg*>(
-        u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/dreieck1.pro")));
-    ASSERT_NE(f, nullptr);
-    f->rechne();
-    EXPECT_TRUE(f->berechnet());
+    editform_registrieren(); // the lesson's explanation
+    struct Fall {
+        const char* pro;
+        QStringList zeilen;
+    };
+    const Fall faelle[] = {
+        {"dreieck1.pro", {"Seite_c=7,55", "Alpha=138,54", "Fläche=7,50"}},
+        {"dreieck2.pro", {"Alpha=48,19", "Beta=58,41", "Gamma=73,40", "Fläche=26,83"}},
+    };
+    for (const Fall& fall : faelle) {
+        Lektionsumgebung u;
+        auto* f = qobject_cast<TDreieckdlg*>(
+            u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/") + QString::fromLatin1(fall.pro)));
+        ASSERT_NE(f, nullptr) << fall.pro;
+        EXPECT_TRUE(f->berechnet()) << fall.pro;
+        for (const QString& z : fall.zeilen)
+            EXPECT_TRUE(memo(*f).contains(z)) << fall.pro << ": " << z.toStdString();
+    }
     EXPECT_TRUE(dienst.meldungen.isEmpty()) << dienst.meldungen.join("|").toStdString();
 }
 

@@ -7,6 +7,7 @@
 #include "shell/formeln/formelbaum.h"
 #include "shell/rahmen/stapel.h"
 #include "shell/rahmen/stringgrid.h"
+#include "shell/rechnen/editform.h"
 #include "tests/hilfe/lektionshilfe.h"
 #include "tests/hilfe/modalwaechter.h"
 #include "tests/hilfe/testmeldungsdienst.h"
@@ -217,6 +218,7 @@ TEST_F(Detdlg, Stapelbetrieb) {
 }
 
 TEST_F(Detdlg, LektionsvorlageOeffnetSich) {
+    editform_registrieren(); // the lesson's explanation
     Lektionsumgebung u;
     auto* f = qobject_cast<Tdetdlg*>(
         u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/determinanten1.pro")));

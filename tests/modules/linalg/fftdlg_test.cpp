@@ -6,6 +6,7 @@
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/rahmen/stapel.h"
 #include "shell/rahmen/stringgrid.h"
+#include "shell/rechnen/editform.h"
 #include "tests/hilfe/testmeldungsdienst.h"
 #include "tests/modules/analysis/fenster_testhilfe.h"
 #include "tests/hilfe/lektionshilfe.h"
@@ -393,6 +394,7 @@ TEST_F(Fftdlg, Stapelbetrieb) {
 // The template opens as a project: eight samples of 1 + cos(2 pi j/8), whose spectrum has 8 at
 // frequency 0 and 4 at the frequencies 1 and 7.
 TEST_F(Fftdlg, LektionsvorlageOeffnetSich) {
+    editform_registrieren(); // the lesson explains itself in a calculation window
     Lektionsumgebung u;
     auto* f =
         qobject_cast<Tfftdlg*>(u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/fft1.pro")));

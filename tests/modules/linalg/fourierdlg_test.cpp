@@ -498,6 +498,7 @@ TEST_F(Fourierdlg, Stapelbetrieb) {
 // The template opens as a project: the window of kind 180 with the saw tooth saege(x)=x on
 // 0 … 2 pi and a triangle of three points.
 TEST_F(Fourierdlg, LektionsvorlageOeffnetSich) {
+    editform_registrieren(); // the lesson explains itself in a calculation window
     Lektionsumgebung u;
     auto* f = qobject_cast<Tfouranadlg*>(
         u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/fourier1.pro")));

@@ -5,6 +5,7 @@
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/rahmen/stapel.h"
 #include "shell/rahmen/stringgrid.h"
+#include "shell/rechnen/editform.h"
 #include "tests/hilfe/lektionshilfe.h"
 #include "tests/hilfe/testmeldungsdienst.h"
 #include "tests/modules/analysis/fenster_testhilfe.h"
@@ -310,6 +311,7 @@ TEST_F(Gausdlg, Stapelbetrieb) {
 }
 
 TEST_F(Gausdlg, LektionsvorlageOeffnetSich) {
+    editform_registrieren(); // the lesson's explanation
     Lektionsumgebung u;
     auto* f = qobject_cast<Tgausdlg*>(
         u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/gleichungssystem1.pro")));

@@ -7,6 +7,7 @@
 #include "shell/formeln/formelbaum.h"
 #include "shell/rahmen/stapel.h"
 #include "shell/rahmen/stringgrid.h"
+#include "shell/rechnen/editform.h"
 #include "shell/zeichnen/dialogfkt.h"
 #include "tests/hilfe/lektionshilfe.h"
 #include "tests/hilfe/modalwaechter.h"
@@ -244,6 +245,7 @@ TEST_F(Interdlg, Stapelbetrieb) {
 }
 
 TEST_F(Interdlg, LektionsvorlageOeffnetSich) {
+    editform_registrieren(); // the lesson's explanation
     Lektionsumgebung u;
     auto* f = qobject_cast<Tinterdlg*>(
         u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/interpolation1.pro")));

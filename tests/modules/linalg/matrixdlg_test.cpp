@@ -4,6 +4,7 @@
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/rahmen/stapel.h"
 #include "shell/rahmen/stringgrid.h"
+#include "shell/rechnen/editform.h"
 #include "tests/hilfe/lektionshilfe.h"
 #include "tests/hilfe/testmeldungsdienst.h"
 #include "tests/modules/analysis/fenster_testhilfe.h"
@@ -225,6 +226,7 @@ TEST_F(Matrixdlg, Stapelbetrieb) {
 }
 
 TEST_F(Matrixdlg, LektionsvorlageOeffnetSich) {
+    editform_registrieren(); // the lesson's explanation
     Lektionsumgebung u;
     auto* f = qobject_cast<Tmatrixdlg*>(
         u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/matrizen1.pro")));

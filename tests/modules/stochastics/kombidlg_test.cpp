@@ -4,6 +4,7 @@
 #include "shell/eingabe/ergebnisfeld.h"
 #include "shell/eingabe/zahleingaben.h"
 #include "shell/rahmen/stapel.h"
+#include "shell/rechnen/editform.h"
 #include "tests/hilfe/lektionshilfe.h"
 #include "tests/hilfe/testmeldungsdienst.h"
 #include "tests/modules/analysis/fenster_testhilfe.h"
@@ -173,6 +174,7 @@ TEST_F(Kombidlg, Stapelbetrieb) {
 }
 
 TEST_F(Kombidlg, LektionsvorlageOeffnetSich) {
+    editform_registrieren(); // the lesson explains itself in a calculation window
     Lektionsumgebung u;
     auto* f = qobject_cast<Tkombidlg*>(
         u.oeffnen(QStringLiteral(ZOL_DATENQUELLE "/Lektion/kombinatorik1.pro")));
