@@ -24,6 +24,7 @@ Tdialogfkt* Tabbilddlg::zeichenfenster() const {
 }
 
 void Tabbilddlg::gitterAnpassen(int n) {
+    bilderBerechnet_ = false;
     for (TStringGrid* g : {StringGrid1, StringGrid2}) {
         felder::eingabegroesse(*g, 3, n + 1);
         felder::kopfzeile(*g, {QStringLiteral("x"), QStringLiteral("y")});
@@ -97,6 +98,7 @@ bool Tabbilddlg::punkteLesen(std::vector<Vektor2>& punkte) {
 bool Tabbilddlg::berechnen() {
     std::vector<Vektor2> punkte;
     Ebenenabbildung abbildung;
+    bilderBerechnet_ = false;
     if (!punkteLesen(punkte) || !abbildungLesen(abbildung)) {
         for (int r = 1; r < StringGrid2->rowCount(); ++r)
             for (int c = 1; c < StringGrid2->colCount(); ++c)
@@ -112,6 +114,7 @@ bool Tabbilddlg::berechnen() {
         StringGrid2->setCell(2, zeile, QString::fromStdString(texte[i][1]));
     }
     StringGrid2->setUpdatesEnabled(true);
+    bilderBerechnet_ = true;
     return true;
 }
 
@@ -152,7 +155,8 @@ void Tabbilddlg::zeichnen() {
 void Tabbilddlg::ergebnisAlsEingabe() {
     const int n = std::min(felder::begrenzterWert(*spineditin1), StringGrid2->rowCount() - 1);
     for (int r = 1; r <= n; ++r)
-        if (StringGrid2->cell(1, r).isEmpty() || StringGrid2->cell(2, r).isEmpty()) {
+        if (!bilderBerechnet_ || StringGrid2->cell(1, r).isEmpty() ||
+            StringGrid2->cell(2, r).isEmpty()) {
             meldung(QStringLiteral("Es sind keine Bildpunkte berechnet."), this);
             return;
         }

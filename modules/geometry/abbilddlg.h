@@ -61,6 +61,9 @@ private:
     bool berechnen();
 
     Tspineditin* spineditin1 = nullptr;
+    // The image grid holds the images of the points: "0" cells a new or loaded window shows
+    // are no results, and "Ergebnis->Eingabe" must not copy them over the user's points.
+    bool bilderBerechnet_ = false;
     TStringGrid* StringGrid1 = nullptr;
     TStringGrid* StringGrid2 = nullptr;
     QTabWidget* Note = nullptr;

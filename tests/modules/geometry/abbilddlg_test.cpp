@@ -309,6 +309,22 @@ TEST_F(Abbilddlg, ErgebnisAlsEingabe) {
     f.rechne();
     EXPECT_EQ(bilder(f), (QStringList{"-1,00|0,00", "-2,00|-3,00"}));
     EXPECT_TRUE(f.geaendert());
+
+    // The "0" cells of images never computed (a new window, more points) are no results: the
+    // points stay as they are.
+    Tabbilddlg neu;
+    punkte(neu, {"3|5"});
+    dienst.meldungen.clear();
+    befehl(neu, "ErgebnisEingabe")->trigger();
+    EXPECT_EQ(dienst.meldungen, QStringList{"Es sind keine Bildpunkte berechnet."});
+    EXPECT_EQ(neu.punktgitter()->cell(1, 1), "3");
+    EXPECT_EQ(neu.punktgitter()->cell(2, 1), "5");
+    neu.rechne();
+    anzahl(neu, 2);
+    dienst.meldungen.clear();
+    befehl(neu, "ErgebnisEingabe")->trigger();
+    EXPECT_EQ(dienst.meldungen, QStringList{"Es sind keine Bildpunkte berechnet."});
+    EXPECT_EQ(neu.punktgitter()->cell(1, 1), "3");
 }
 
 TEST_F(Abbilddlg, Zeichnen) {
