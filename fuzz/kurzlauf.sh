@@ -11,7 +11,8 @@ ziele=("$@")
 if [ ${#ziele[@]} -eq 0 ]; then
     ziele=(formel format ini block)
     [ -f "$quelle/fuzz/text/CMakeLists.txt" ] && ziele+=(text)
-    for datei in "$quelle"/fuzz/algebra/fuzz_*.cpp "$quelle"/fuzz/dateien/fuzz_*.cpp; do
+    for datei in "$quelle"/fuzz/algebra/fuzz_*.cpp "$quelle"/fuzz/dateien/fuzz_*.cpp \
+        "$quelle"/fuzz/fenster/fuzz_*.cpp; do
         [ -f "$datei" ] && ziele+=("$(basename "$datei" .cpp | sed 's/^fuzz_//')")
     done
 fi
@@ -32,6 +33,7 @@ for ziel in "${ziele[@]}"; do
     [ -d "$saat" ] || saat=$quelle/fuzz/$ziel/korpus
     [ -d "$saat" ] || saat=$quelle/fuzz/algebra/korpus/$ziel
     [ -d "$saat" ] || saat=$quelle/fuzz/dateien/korpus/$ziel
+    [ -d "$saat" ] || saat=$quelle/fuzz/fenster/korpus/$ziel
     mkdir -p "$korpus" "$bau/artefakte"
     echo "== fuzz_$ziel, $sekunden s"
     # The working corpus grows in the build folder; the committed seeds stay as they are.
