@@ -42,6 +42,19 @@ Dezimal zerlegen(long double wert) {
     Dezimal d;
     if (wert == 0) return d;
     char puffer[64];
+    // Whole numbers of up to 18 digits are exact in the format, and common (counts, table
+    // rows): their digits come straight from the integer, which is far cheaper than the
+    // general conversion of an extended value and gives the same digits.
+    if (const long double betrag = std::fabs(wert); betrag < 1e18L && betrag == std::floor(betrag)) {
+        const auto [ende, fehler] =
+            std::to_chars(puffer, puffer + sizeof puffer, static_cast<unsigned long long>(betrag));
+        if (fehler == std::errc()) {
+            d.ziffern.assign(puffer, ende);
+            d.exp = static_cast<long long>(ende - puffer) - 1;
+            nullen_kuerzen(d);
+            return d;
+        }
+    }
     const auto [ende, fehler] =
         std::to_chars(puffer, puffer + sizeof puffer, std::fabs(wert),
                       std::chars_format::scientific, static_cast<int>(signifikante_ziffern - 1));

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
 #include <limits>
 #include <span>
 #include <string>
@@ -132,6 +136,30 @@ TEST(Zahlformat, Wissenschaftlich) {
         {"0E+000000", 1234, "1E+0003"},
     };
     pruefen(faelle);
+}
+
+// Whole numbers take a shortcut to their digits; it must give what the general conversion of
+// the value gives (glibc's exact printf is the reference), at every length up to 18 digits and
+// at the edges where rounding to 18 significant digits starts.
+TEST(Zahlformat, GanzeZahlenWieAllgemein) {
+    std::vector<long double> werte;
+    long double p = 1;
+    for (int k = 0; k <= 19; ++k, p *= 10)
+        for (const long double d : {-1.0L, 0.0L, 1.0L, 7.0L})
+            werte.push_back(p + d);
+    for (const long double w : {123456789012345678.0L, 999999999999999999.0L,
+                                18446744073709551615.0L, 4294967296.0L, 36028797018963969.0L})
+        werte.push_back(w);
+    for (const long double w : werte)
+        for (const long double v : {w, -w}) {
+            if (v == 0) continue; // the program writes no "-0"
+            char puffer[64];
+            std::snprintf(puffer, sizeof puffer, "%.17LE", v);
+            std::string erwartet = puffer;
+            std::replace(erwartet.begin(), erwartet.end(), '.', ',');
+            EXPECT_EQ(format("0.00000000000000000E+00", v), erwartet)
+                << static_cast<double>(v);
+        }
 }
 
 TEST(Zahlformat, Literale) {
