@@ -84,6 +84,11 @@ Viereckergebnis rechteck(Rechteckgroesse erste, long double wert1, Rechteckgroes
         // Area and perimeter: l and b are the roots of z² − (U/2)·z + A.
         const long double flaeche = wert1, umfang = wert2;
         const long double d = umfang * umfang - 16 * flaeche;
+        // With U² < 16·A no rectangle exists at all (a square of that perimeter is the largest
+        // area it can enclose); that is another reason than a side coming out negative.
+        if (d < 0 && flaeche > 0 && umfang > 0)
+            return fehler("Aus diesen Größen lässt sich kein Rechteck berechnen: Mit diesem "
+                          "Umfang ist die Fläche höchstens so groß wie die des Quadrats, U²/16.");
         if (d >= 0) {
             l = (umfang + std::sqrt(d)) / 4;
             b = flaeche / l;

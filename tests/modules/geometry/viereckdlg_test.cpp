@@ -168,7 +168,9 @@ TEST_F(Viereckdlg, KeinViereckLeertDasMemo) {
         {"Quadrat 0", 0, 0, 1, "0", "0", "0",
          "Aus dieser Größe lässt sich kein Quadrat berechnen: die Seite wäre nicht positiv."},
         {"U = 10, l = 6", 1, 0, 3, "0", "6", "10", rechteck},
-        {"U² < 16A", 1, 2, 3, "0", "10", "8", rechteck},
+        {"U² < 16A", 1, 2, 3, "0", "10", "8",
+         "Aus diesen Größen lässt sich kein Rechteck berechnen: Mit diesem Umfang ist die Fläche "
+         "höchstens so groß wie die des Quadrats, U²/16."},
         {"gleich", 1, 2, 2, "0", "10", "8",
          "Die einzelnen Größen können nur einmal gewählt werden."},
     };
