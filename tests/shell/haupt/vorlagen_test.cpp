@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -391,6 +392,7 @@ int kommentarzeilen(const QString& text) {
 
 TEST_F(Mitgeliefert, JedeVorlageOeffnetOhneMeldung) {
     int vorlagen = 0;
+    QSet<int> arten;
     for (QTreeWidgetItem* e : gliederung_eintraege(haupt().gliederung())) {
         haupt().gliederung()->setCurrentItem(e);
         if (haupt().vorlagenname().isEmpty()) continue;
@@ -402,6 +404,8 @@ TEST_F(Mitgeliefert, JedeVorlageOeffnetOhneMeldung) {
             << name << ": " << dienst.meldungen.join('|').toStdString();
         dienst.meldungen.clear();
         const QList<Tmodulfenster*> fenster = Tmodulfenster::alleFenster();
+        for (Tmodulfenster* f : fenster)
+            arten.insert(f->art().art);
         EXPECT_FALSE(fenster.isEmpty()) << name;
         for (Tmodulfenster* f : fenster) {
             // A template's windows show their kind; a window a lesson's command opened (a plot)
@@ -431,6 +435,16 @@ TEST_F(Mitgeliefert, JedeVorlageOeffnetOhneMeldung) {
         EXPECT_EQ(haupt().windowTitle(), "Mathematik ZOL");
     }
     EXPECT_GE(vorlagen, 45);
+    // Every topic window has a lesson of its own.
+    for (const Fensterart& a : fensterarten())
+        EXPECT_TRUE(arten.contains(a.art)) << a.artname.toStdString();
+
+    // The outline is a curriculum: the school years in order, then the tools.
+    QStringList themen;
+    for (int i = 0; i < haupt().gliederung()->topLevelItemCount(); ++i)
+        themen << haupt().gliederung()->topLevelItem(i)->text(0);
+    EXPECT_EQ(themen, QStringList({"Klasse 5/6", "Klasse 7/8", "Klasse 9/10", "Oberstufe",
+                                   "Werkzeuge"}));
 }
 
 TEST_F(Mitgeliefert, StandardProLaedtOhneMeldung) {
