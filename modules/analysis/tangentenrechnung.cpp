@@ -30,6 +30,15 @@ Tangentenergebnis tangente_und_normale(const Diskussionsfunktion& f, long double
     if (!y0.gueltig || !rechts.gueltig || !links.gueltig) return e;
     e.y0 = y0.wert;
     e.m = (rechts.wert - links.wert) / h * 0.5L;
+    // A slope the difference quotient cannot tell from its own error is 0: at the point of
+    // inflection of x³ the quotient gives h² instead of 0, and the normal would be -1/h². The
+    // quotient over twice the step shows that error (it grows with the square of the step).
+    const Funktionswert rechts2 = f(x0 + 2 * h);
+    const Funktionswert links2 = f(x0 - 2 * h);
+    if (rechts2.gueltig && links2.gueltig) {
+        const long double m2 = (rechts2.wert - links2.wert) / h * 0.25L;
+        if (std::isfinite(m2) && e.m != 0 && std::fabs(e.m) <= std::fabs(e.m - m2)) e.m = 0;
+    }
     e.b = e.y0 - e.m * x0;
     if (!std::isfinite(e.y0) || !std::isfinite(e.m) || !std::isfinite(e.b)) return e;
     e.tangente = "tang(x)=" + geradenterm(e.m, e.b, bild);

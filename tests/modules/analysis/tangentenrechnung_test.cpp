@@ -34,6 +34,13 @@ TEST(Tangentenrechnung, Geradentexte) {
         {"x^2+3 bei 0", [](long double x) { return x * x + 3; }, 0, "0.00", "tang(x)=3,00", ""},
         {"x^2-3 bei 0", [](long double x) { return x * x - 3; }, 0, "0.00", "tang(x)=-3,00", ""},
         {"x^2 bei 0", [](long double x) { return x * x; }, 0, "0.00", "tang(x)=0", ""},
+        // At a point of inflection the quotient's own error (h²) is no slope; a small slope
+        // beside it stays.
+        {"x^3 bei 0", [](long double x) { return x * x * x; }, 0, "0.00", "tang(x)=0", ""},
+        {"x^3-x^2 bei 0", [](long double x) { return x * x * x - x * x + 5; }, 0, "0.00",
+         "tang(x)=5,00", ""},
+        {"x^3+0,01x bei 0", [](long double x) { return x * x * x + 0.01L * x; }, 0, "0.00",
+         "tang(x)= 0,01*x", "norm(x)=-99,99*x"},
         // b = 0: the slope alone.
         {"2x bei 0", [](long double x) { return 2 * x; }, 0, "0.00", "tang(x)= 2,00*x",
          "norm(x)=-0,50*x"},
