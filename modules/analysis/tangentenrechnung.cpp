@@ -3,6 +3,7 @@
 #include "engine/zahlformat.h"
 #include "modules/kern/geometrie.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zol {
@@ -24,6 +25,8 @@ std::string geradenterm(long double m, long double b, std::string_view bild) {
 Tangentenergebnis tangente_und_normale(const Diskussionsfunktion& f, long double x0, long double h,
                                        std::string_view bild) {
     Tangentenergebnis e;
+    // A step below the precision of x0 would difference equal values: at least 1E-10 of |x0|.
+    h = std::max(std::fabs(h), 1e-10L * std::max<long double>(1, std::fabs(x0)));
     const Funktionswert y0 = f(x0);
     const Funktionswert rechts = f(x0 + h);
     const Funktionswert links = f(x0 - h);

@@ -2,6 +2,7 @@
 
 #include "engine/reellefunktion.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -40,6 +41,8 @@ long double schnittwinkel(long double m1, long double m2) {
 }
 
 long double steigung(const Diskussionsfunktion& f, long double x, long double h) {
+    // A step below the precision of x would difference equal values: at least 1E-10 of |x|.
+    h = std::max(std::fabs(h), 1e-10L * std::max<long double>(1, std::fabs(x)));
     const Funktionswert rechts = f(x + h);
     const Funktionswert links = f(x - h);
     if (!rechts.gueltig || !links.gueltig) return nan_ld;

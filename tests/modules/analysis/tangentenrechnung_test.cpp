@@ -56,6 +56,18 @@ TEST(Tangentenrechnung, Geradentexte) {
     }
 }
 
+// A step below the precision of x0 (1E-30 at x0 = 1) would make every slope 0; the step is
+// kept at 1E-10 of |x0| at least.
+TEST(Tangentenrechnung, WinzigeSchrittweite) {
+    const auto quadrat = glatt([](long double x) { return x * x; });
+    for (const long double x0 : {1.0L, 1e6L}) {
+        SCOPED_TRACE(static_cast<double>(x0));
+        const Tangentenergebnis e = tangente_und_normale(quadrat, x0, 1e-30L, "0.000000");
+        ASSERT_TRUE(e.ok);
+        EXPECT_NEAR(static_cast<double>(e.m), static_cast<double>(2 * x0), 1e-6 * x0);
+    }
+}
+
 TEST(Tangentenrechnung, NichtDifferenzierbar) {
     const Diskussionsfunktion wurzel = [](long double x) {
         return x < 0 ? Funktionswert{0, false} : Funktionswert{std::sqrt(x), true};

@@ -153,6 +153,15 @@ TEST(Zweifunktionenrechnung, SteigungOhneWertIstNichtBerechenbar) {
     EXPECT_EQ(e.iterationsmeldung, "");
 }
 
+// A step below the precision of x would make every slope 0 and every angle that of the
+// x-axis: the step keeps 1E-10 of |x| at least.
+TEST(Zweifunktionenrechnung, WinzigeSchrittweite) {
+    const Diskussionsfunktion quadrat = glatt([](long double x) { return x * x; });
+    for (const long double x : {1.0L, 1e6L})
+        EXPECT_NEAR(static_cast<double>(steigung(quadrat, x, 1e-30L)),
+                    static_cast<double>(2 * x), 1e-6 * static_cast<double>(x));
+}
+
 TEST(Zweifunktionenrechnung, HoechstensHundertSchnittpunkte) {
     const Paar p{[](long double x) { return std::sin(50 * x); }, [](long double) { return 0; }};
     Zweifunktionenauftrag a;
