@@ -63,7 +63,10 @@ int Tfktbaum::sucheeintrag(std::string_view name) const {
 
 Tfktzelle* Tfktbaum::laengster_praefix(std::string_view text, bool klammer) const {
     // Names are unique, so the longest matching name is the only candidate of its length.
-    for (std::size_t n = std::min(laengster_name_, text.size()); n > 0; --n) {
+    std::size_t laenge = std::min(laengster_name_, text.size());
+    for (std::size_t i = 0; i < laenge; ++i)
+        if (!namenszeichen_[static_cast<unsigned char>(text[i])]) laenge = i;
+    for (std::size_t n = laenge; n > 0; --n) {
         if (klammer && (n >= text.size() || text[n] != '(')) continue;
         const auto it = index_.find(text.substr(0, n));
         if (it != index_.end()) return eintraege_[static_cast<std::size_t>(it->second)].get();
@@ -98,7 +101,7 @@ bool Tfktbaum::fktanalyse(std::string_view text) {
     Tfktzelle* zelle = nullptr;
     const int index = sucheeintrag(name);
     if (index >= 0) zelle = eintraege_[static_cast<std::size_t>(index)].get();
-    const auto entfernt = entfernt_.find(name);
+    const auto entfernt = entfernt_.empty() ? entfernt_.end() : entfernt_.find(name);
 
     auto programm = std::make_unique<tfunktion>(this);
     if (!programm->analyse(rechts, variable, name)) return false;
@@ -125,6 +128,8 @@ bool Tfktbaum::fktanalyse(std::string_view text) {
         index_[name] = static_cast<int>(eintraege_.size());
         eintraege_.push_back(std::move(neu));
         laengster_name_ = std::max(laengster_name_, name.size());
+        for (const char c : name)
+            namenszeichen_[static_cast<unsigned char>(c)] = true;
     }
     zelle->formeltext = std::string(text);
     zelle->name = std::move(name);
@@ -163,6 +168,7 @@ void Tfktbaum::alle_loeschen() {
     entfernt_.clear();
     index_.clear();
     laengster_name_ = 0;
+    namenszeichen_.fill(false);
     ++generation_;
 }
 

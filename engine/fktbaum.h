@@ -5,6 +5,7 @@
 // side; the right-hand side is compiled into a postfix program that is checked once and then run
 // for any number of x values. Every text is upper-cased and the decimal separator is the comma.
 // Failures are a false result (and the value 0), never an exception.
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -211,6 +212,9 @@ private:
     std::unordered_map<std::string, std::unique_ptr<Tfktzelle>, Namenshash, std::equal_to<>>
         entfernt_;
     std::size_t laengster_name_ = 0; // an upper bound: removing entries does not lower it
+    // The characters names are made of (again an upper bound): a prefix can only be a name up
+    // to the first character no name has, so "A1+1" is looked up as "A1" and "A", not longer.
+    std::array<bool, 256> namenszeichen_{};
     std::uint64_t besuchsrunde_ = 0;
     std::uint64_t generation_ = 1; // cached values carry 0 until computed
 };

@@ -55,12 +55,16 @@ std::string normiert(std::string_view eingabe) {
     return gross(leerzeichenweg(eingabe));
 }
 
-// name=term through the table's evaluate-or-define entry point.
+// name=term into the table. With a cell name before "=" and a term after it this is always a
+// definition, never a line to evaluate, so it goes to the table's definition directly.
 bool definieren(Tfktbaum& baum, const std::string& name, const std::string& term) {
     if (term.empty()) return false;
-    std::string text = name + "=" + term;
-    long double wert = 0;
-    return baum.untersuche(text, wert);
+    std::string text;
+    text.reserve(name.size() + 1 + term.size());
+    text += name;
+    text += '=';
+    text += term;
+    return baum.definiere(text);
 }
 
 // The value of a cell just defined: its own program, run directly.
@@ -247,27 +251,81 @@ Zellergebnis zelle_rechnen(Tfktbaum& baum, Tabellenzugriff& blatt, int spalte, i
 
 namespace {
 
+// Names to cells: a cell's own name by its place (no text per cell), and the names that
+// definitions in text cells introduce (f(x)=x^2, K=5) by text. When a name has both, the cell
+// that comes first in row order holds it.
+class Namenverzeichnis {
+public:
+    Namenverzeichnis(int zeilen, int spalten)
+        : zeilen_(zeilen), spalten_(spalten),
+          zellen_(static_cast<std::size_t>(zeilen) * static_cast<std::size_t>(spalten), -1) {}
+
+    void zelle(int spalte, int zeile, int i) { zellen_[stelle(spalte, zeile)] = i; }
+    void definition(std::string name, int i) { definitionen_.emplace(std::move(name), i); }
+
+    // The cell a name in a formula stands for, or -1.
+    int finden(std::string_view name) const {
+        int spalte = 0, zeile = 0;
+        int i = -1;
+        // Only the way cells are written counts as a cell's name: "A01" is not A1.
+        if (zellbezug(name, spalte, zeile) && im(spalte, zeile) &&
+            name.find_first_of("0123456789") != std::string_view::npos &&
+            name[name.find_first_of("0123456789")] != '0')
+            i = zellen_[stelle(spalte, zeile)];
+        return frueher(i, definiert(name));
+    }
+    int finden(int spalte, int zeile) const {
+        if (!im(spalte, zeile)) return -1;
+        const int i = zellen_[stelle(spalte, zeile)];
+        return definitionen_.empty() ? i : frueher(i, definiert(zellname(spalte, zeile)));
+    }
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const {
+            return std::hash<std::string_view>{}(s);
+        }
+    };
+    std::size_t stelle(int spalte, int zeile) const {
+        return static_cast<std::size_t>(zeile) * static_cast<std::size_t>(spalten_) +
+               static_cast<std::size_t>(spalte);
+    }
+    bool im(int spalte, int zeile) const {
+        return spalte >= 1 && zeile >= 1 && spalte < spalten_ && zeile < zeilen_;
+    }
+    int definiert(std::string_view name) const {
+        if (definitionen_.empty()) return -1;
+        const auto it = definitionen_.find(name);
+        return it == definitionen_.end() ? -1 : it->second;
+    }
+    static int frueher(int a, int b) { return a < 0 ? b : b < 0 ? a : std::min(a, b); }
+
+    int zeilen_, spalten_;
+    std::vector<int> zellen_;
+    std::unordered_map<std::string, int, Hash, std::equal_to<>> definitionen_;
+};
+
 std::vector<Rechenzelle> rechenzellen(const Tabellenzugriff& blatt) {
     // The cells with something to compute, in row order, and the names they give the table:
     // their own, and the name a definition such as f(x)=x^2 or K=5 in a text cell introduces.
     using Eintrag = Rechenzelle;
     std::vector<Eintrag> zellen;
-    std::unordered_map<std::string, int> namen;
+    Namenverzeichnis namen(blatt.zeilen(), blatt.spalten());
     const std::size_t flaeche =
         static_cast<std::size_t>(blatt.zeilen()) * static_cast<std::size_t>(blatt.spalten());
     zellen.reserve(flaeche);
-    namen.reserve(flaeche);
     for (int r = 1; r < blatt.zeilen(); ++r)
         for (int c = 1; c < blatt.spalten(); ++c) {
             std::string eingabe = blatt.eingabe(c, r);
             std::string t = normiert(eingabe);
             if (t.empty()) continue;
             const int i = static_cast<int>(zellen.size());
-            namen.emplace(zellname(c, r), i);
+            namen.zelle(c, r, i);
             if (zellart(t) == Zellart::text) {
                 std::string n, rechts, variable;
                 if (Tfktbaum::aufspalten(t, n, rechts, variable) && !rechts.empty())
-                    namen.emplace(n, i);
+                    namen.definition(std::move(n), i);
             }
             zellen.push_back({c, r, std::move(eingabe), std::move(t)});
         }
@@ -297,8 +355,7 @@ std::vector<Rechenzelle> rechenzellen(const Tabellenzugriff& blatt) {
                      r <= std::min(b.unten, blatt.zeilen() - 1) && kanten < max_kanten; ++r)
                     for (int c = std::max(b.links, 1); c <= std::min(b.rechts, blatt.spalten() - 1);
                          ++c)
-                        if (const auto it = namen.find(zellname(c, r)); it != namen.end())
-                            kante(it->second, i);
+                        if (const int j = namen.finden(c, r); j >= 0) kante(j, i);
             continue;
         }
         for (std::size_t p = 0; p < t.size();) {
@@ -309,8 +366,8 @@ std::vector<Rechenzelle> rechenzellen(const Tabellenzugriff& blatt) {
             std::size_t e = p;
             while (e < t.size() && std::isalnum(static_cast<unsigned char>(t[e])))
                 ++e;
-            if (const auto it = namen.find(t.substr(p, e - p)); it != namen.end())
-                kante(it->second, i);
+            if (const int j = namen.finden(std::string_view(t).substr(p, e - p)); j >= 0)
+                kante(j, i);
             p = e;
         }
     }
