@@ -45,7 +45,8 @@ Dezimal zerlegen(long double wert) {
     // Whole numbers of up to 18 digits are exact in the format, and common (counts, table
     // rows): their digits come straight from the integer, which is far cheaper than the
     // general conversion of an extended value and gives the same digits.
-    if (const long double betrag = std::fabs(wert); betrag < 1e18L && betrag == std::floor(betrag)) {
+    if (const long double betrag = std::fabs(wert);
+        betrag < 1e18L && betrag == std::floor(betrag)) {
         const auto [ende, fehler] =
             std::to_chars(puffer, puffer + sizeof puffer, static_cast<unsigned long long>(betrag));
         if (fehler == std::errc()) {

@@ -40,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         // Only the picture's kind is taken from the input, never its folder.
         QString endung = zeilen[1];
         endung.remove(QRegularExpression(QStringLiteral("[^a-z]")));
-        QStringList argumente{QStringLiteral("zol"), QStringLiteral("--export"),
-                              plotdatei(ordner), ordner.filePath("b." + endung.left(4))};
+        QStringList argumente{QStringLiteral("zol"), QStringLiteral("--export"), plotdatei(ordner),
+                              ordner.filePath("b." + endung.left(4))};
         for (int i = 2; i < zeilen.size(); ++i) {
             if (!zeilen[i].startsWith(QLatin1String("--")) && i > 2 &&
                 zeilen[i - 1] != QLatin1String("--size") &&

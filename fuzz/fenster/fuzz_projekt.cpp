@@ -44,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     schreiben(ordner.filePath("r.ref"), "Rechnenfenster\r\n0.00\r\nDATEN_ANFANG\r\n1+1=\r\n"
                                         "DATEN_ENDE\r\n");
     const QString projekt = ordner.filePath("p.pro");
-    schreiben(projekt, QByteArray(reinterpret_cast<const char*>(daten),
-                                  static_cast<qsizetype>(groesse)));
+    schreiben(projekt,
+              QByteArray(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(groesse)));
     Projektziel ziel;
     zol::TWinRestorer(projekt).restore(ziel, /*ohneNamen=*/true);
     zol::fuzz::Umgebung::aufraeumen();

@@ -164,8 +164,8 @@ void Tzeitdlg::starten() {
     show();
     // A subject starts at its template selected in the outline, else at its first one.
     if (!reihe_.isEmpty()) {
-        const int jetzt = static_cast<int>(gliederung_eintraege(haupt_.gliederung())
-                                               .indexOf(haupt_.gliederung()->currentItem()));
+        const int jetzt = static_cast<int>(
+            gliederung_eintraege(haupt_.gliederung()).indexOf(haupt_.gliederung()->currentItem()));
         vorlageZeigen(reihe_.contains(jetzt) ? jetzt : reihe_.first());
     }
     haupt_.vorlageOeffnen();
@@ -180,8 +180,8 @@ void Tzeitdlg::takt() {
     if (reihe_.isEmpty()) {
         haupt_.naechsteVorlage();
     } else {
-        const int jetzt = static_cast<int>(gliederung_eintraege(haupt_.gliederung())
-                                               .indexOf(haupt_.gliederung()->currentItem()));
+        const int jetzt = static_cast<int>(
+            gliederung_eintraege(haupt_.gliederung()).indexOf(haupt_.gliederung()->currentItem()));
         const auto stelle = reihe_.indexOf(jetzt);
         vorlageZeigen(reihe_[stelle < 0 ? 0 : (stelle + 1) % reihe_.size()]);
         haupt_.vorlageOeffnen();

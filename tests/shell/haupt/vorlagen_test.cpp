@@ -443,8 +443,8 @@ TEST_F(Mitgeliefert, JedeVorlageOeffnetOhneMeldung) {
     QStringList themen;
     for (int i = 0; i < haupt().gliederung()->topLevelItemCount(); ++i)
         themen << haupt().gliederung()->topLevelItem(i)->text(0);
-    EXPECT_EQ(themen, QStringList({"Klasse 5/6", "Klasse 7/8", "Klasse 9/10", "Oberstufe",
-                                   "Werkzeuge"}));
+    EXPECT_EQ(themen,
+              QStringList({"Klasse 5/6", "Klasse 7/8", "Klasse 9/10", "Oberstufe", "Werkzeuge"}));
 }
 
 TEST_F(Mitgeliefert, StandardProLaedtOhneMeldung) {

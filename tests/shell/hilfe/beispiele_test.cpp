@@ -7,10 +7,10 @@
 // (the words after "stapel:" follow "zol --batch"; double quotes group words with blanks). Every
 // number the block shows must be printed by that run or be one of its inputs.
 #include "app/fensterliste.h"
+#include "shell/hilfe/hilfekontexte.h"
 #include "shell/rahmen/fensterarten.h"
 #include "shell/rahmen/modulfenster.h"
 #include "shell/rahmen/stapel.h"
-#include "shell/hilfe/hilfekontexte.h"
 #include "tests/hilfe/testmeldungsdienst.h"
 
 #include <QDir>
