@@ -269,7 +269,6 @@ public:
         int i = -1;
         // Only the way cells are written counts as a cell's name: "A01" is not A1.
         if (zellbezug(name, spalte, zeile) && im(spalte, zeile) &&
-            name.find_first_of("0123456789") != std::string_view::npos &&
             name[name.find_first_of("0123456789")] != '0')
             i = zellen_[stelle(spalte, zeile)];
         return frueher(i, definiert(name));

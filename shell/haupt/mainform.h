@@ -66,6 +66,8 @@ public:
     void vorlageOeffnen();
     void naechsteVorlage();
     void vorherigeVorlage();
+    // Selects (and shows) the entry in outline row zeile, as if fully expanded.
+    void vorlageWaehlen(int zeile);
     void suchen();
     void weitersuchen();
     void nurThemenAnzeigen();
@@ -120,7 +122,6 @@ private:
     void eintragGewaehlt(QTreeWidgetItem* eintrag);
     void eintragGeklickt(QTreeWidgetItem* eintrag);
     void suchenAb(int zeile);
-    void vorlageWaehlen(int zeile);
 
     // Empties formulas and windows before a project or template is loaded.
     // False (and nothing closed) when the user keeps changed windows ("Abbrechen").

@@ -144,13 +144,9 @@ QList<int> Tzeitdlg::themenvorlagen() const {
     return zeilen;
 }
 
-void Tzeitdlg::vorlageZeigen(int zeile) {
-    QTreeWidget* baum = haupt_.gliederung();
-    baum->expandAll();
-    const QList<QTreeWidgetItem*> eintraege = gliederung_eintraege(baum);
-    if (zeile < 0 || zeile >= eintraege.size()) return;
-    baum->setCurrentItem(eintraege[zeile]);
-    baum->scrollToItem(eintraege[zeile]);
+int Tzeitdlg::aktuelleZeile() const {
+    return static_cast<int>(
+        gliederung_eintraege(haupt_.gliederung()).indexOf(haupt_.gliederung()->currentItem()));
 }
 
 void Tzeitdlg::starten() {
@@ -164,9 +160,9 @@ void Tzeitdlg::starten() {
     show();
     // A subject starts at its template selected in the outline, else at its first one.
     if (!reihe_.isEmpty()) {
-        const int jetzt = static_cast<int>(
-            gliederung_eintraege(haupt_.gliederung()).indexOf(haupt_.gliederung()->currentItem()));
-        vorlageZeigen(reihe_.contains(jetzt) ? jetzt : reihe_.first());
+        haupt_.gliederung()->expandAll();
+        const int jetzt = aktuelleZeile();
+        haupt_.vorlageWaehlen(reihe_.contains(jetzt) ? jetzt : reihe_.first());
     }
     haupt_.vorlageOeffnen();
     zeitgeber_.start(sekunden * 100);
@@ -180,10 +176,9 @@ void Tzeitdlg::takt() {
     if (reihe_.isEmpty()) {
         haupt_.naechsteVorlage();
     } else {
-        const int jetzt = static_cast<int>(
-            gliederung_eintraege(haupt_.gliederung()).indexOf(haupt_.gliederung()->currentItem()));
-        const auto stelle = reihe_.indexOf(jetzt);
-        vorlageZeigen(reihe_[stelle < 0 ? 0 : (stelle + 1) % reihe_.size()]);
+        haupt_.gliederung()->expandAll();
+        const auto stelle = reihe_.indexOf(aktuelleZeile());
+        haupt_.vorlageWaehlen(reihe_[stelle < 0 ? 0 : (stelle + 1) % reihe_.size()]);
         haupt_.vorlageOeffnen();
     }
     raise();

@@ -48,7 +48,8 @@ private:
     void themenFuellen();
     // The outline rows of the chosen subject's templates; empty for all templates.
     QList<int> themenvorlagen() const;
-    void vorlageZeigen(int zeile);
+    // The outline row of the selected entry, -1 for none.
+    int aktuelleZeile() const;
 
     TMainForm& haupt_;
     QTimer zeitgeber_;
